@@ -1,0 +1,148 @@
+// The main window model: boxes, pad, angle unit and the click handlers that
+// hand over to the engine's drivers.
+#include "app/model/Form1.h"
+
+#include <new>
+
+#include "engine/Cp1254.h"
+#include "engine/Errors.h"
+
+namespace velsira {
+
+std::string_view TForm1::HintText() { return "Parantezin bir öncesine h yazınız.ör:Sinh(90)"_cp; }
+
+TForm1::TForm1(TForm2& form2, Platform& ui)
+    : RadioButton1{"Derece", true},
+      RadioButton2{"Radyan", false},
+      RadioButton3{"Grad", false},
+      form2_(form2),
+      ui_(ui),
+      area_{Memo1, Memo2, Edit1, RadioButton1, RadioButton2, RadioButton3, form2, ui},
+      prep_(area_),
+      split_(area_),
+      derivative_(area_, prep_, split_),
+      integral_(area_, prep_, split_),
+      calc_(area_, prep_, split_),
+      equations_(area_, prep_, split_, calc_),
+      limits_(area_, split_) {
+  Memo1.SetText("[()]");
+  FormCreate();
+}
+
+void TForm1::FormCreate() { Memo1.SetSelection(2, 0); }
+
+void TForm1::Button1Click() { derivative_.Button1Click(); }
+void TForm1::Button2Click() { equations_.Button2Click(); }
+void TForm1::Button3Click() { area_.ClearResults(); }
+void TForm1::Button4Click() { integral_.Button4Click(); }
+void TForm1::Button6Click() { calc_.Button6Click(); }
+void TForm1::Button12Click() { ui_.messages.ShowMessage(std::string(HintText())); }
+void TForm1::Button17Click() { limits_.Button17Click(); }
+void TForm1::Button18Click() { limits_.Button18Click(); }
+void TForm1::Button24Click() { calc_.Button24Click(); }
+void TForm1::Button39Click() { equations_.Button39Click(); }
+
+void TForm1::RadioButton1Click() {
+  RadioButton1.Checked = true;
+  RadioButton2.Checked = false;
+  RadioButton3.Checked = false;
+}
+
+void TForm1::RadioButton2Click() {
+  RadioButton2.Checked = true;
+  RadioButton1.Checked = false;
+  RadioButton3.Checked = false;
+}
+
+void TForm1::RadioButton3Click() {
+  RadioButton3.Checked = true;
+  RadioButton1.Checked = false;
+  RadioButton2.Checked = false;
+}
+
+void TForm1::InsertText(std::string_view text) {
+  std::string replacement = Memo1.SelText();
+  replacement += text;
+  Memo1.ReplaceSelection(replacement);
+}
+
+bool TForm1::PadClick(std::string_view name) {
+  for (const auto& key : PadKeys()) {
+    if (key.name == name) {
+      InsertText(key.inserted);
+      return true;
+    }
+  }
+  return false;
+}
+
+const std::vector<PadKey>& TForm1::PadKeys() {
+  static const std::vector<PadKey> keys = {
+      {"SpeedButton6", "", 16, 16, 33, 25, "x"},
+      {"SpeedButton1", "", 56, 16, 33, 25, "²"_cp},
+      {"SpeedButton2", "", 96, 16, 33, 25, "³"_cp},
+      {"SpeedButton3", "", 136, 16, 33, 25, "^"},
+      {"Button7", "Sin", 176, 16, 33, 25, "Sin()"},
+      {"Button8", "Cos", 216, 16, 33, 25, "Cos()"},
+      {"Button9", "Tan", 256, 16, 33, 25, "Tan()"},
+      {"Button10", "Cot", 296, 16, 33, 25, "Cot()"},
+      {"Button11", "Arc", 336, 16, 33, 25, "Arc"},
+      {"Button15", "logN", 376, 16, 33, 25, "logN()"},
+      {"Button16", "ln", 416, 16, 33, 25, "ln()"},
+      {"Button19", "e", 16, 44, 33, 25, "e"},
+      {"Button20", "pi", 56, 44, 33, 25, "pi"},
+      {"Button21", "Csc", 96, 44, 33, 25, "Csc()"},
+      {"Button22", "Sec", 136, 44, 33, 25, "Sec()"},
+      {"SpeedButton4", "", 176, 44, 33, 25, "KökN()"_cp},
+      {"SpeedButton5", "", 216, 44, 33, 25, "Kök()"_cp},
+      {"Button40", "!", 253, 44, 30, 25, "!()"},
+      {"Button41", "KomN", 287, 44, 33, 25, "KomN()"},
+      {"Button42", "PerN", 323, 44, 33, 25, "PerN()"},
+      {"Button34", "ÜstelN"_cp, 404, 44, 49, 25, "ÜstelN()"_cp},
+      {"Button23", "KuvvetN", 457, 44, 49, 25, "KuvvetN()"},
+      {"Button13", "0", 344, 312, 33, 25, "0"},
+      {"Button25", "1", 376, 312, 33, 25, "1"},
+      {"Button26", "2", 408, 312, 33, 25, "2"},
+      {"Button27", "3", 440, 312, 33, 25, "3"},
+      {"Button28", "4", 472, 312, 33, 25, "4"},
+      {"Button29", "5", 344, 336, 33, 25, "5"},
+      {"Button30", "6", 376, 336, 33, 25, "6"},
+      {"Button31", "7", 408, 336, 33, 25, "7"},
+      {"Button32", "8", 440, 336, 33, 25, "8"},
+      {"Button33", "9", 472, 336, 33, 25, "9"},
+      {"Button35", "+", 376, 360, 33, 25, "+"},
+      {"Button36", "-", 408, 360, 33, 25, "-"},
+      {"Button37", "*", 440, 360, 33, 25, "*"},
+      {"Button38", "/", 472, 360, 33, 25, "/"},
+  };
+  return keys;
+}
+
+const std::vector<OperationButton>& TForm1::OperationButtons() {
+  static const std::vector<OperationButton> buttons = {
+      {"Button6", "Bilimsel Hesaplama", 16, 312, 113, 25},
+      {"Button1", "Türev Al"_cp, 136, 312, 97, 25},
+      {"Button4", "İntegral Al"_cp, 240, 312, 89, 25},
+      {"Button3", "Sonuçları Temizle"_cp, 528, 312, 105, 25},
+      {"Button2", "Basit Denklem Çözme"_cp, 16, 344, 113, 25},
+      {"Button17", "Delta-Epsilon", 136, 344, 97, 25},
+      {"Button14", "Grafik Çiz"_cp, 240, 344, 89, 25},
+      {"Button39", "Karışık Denklem Çözme"_cp, 120, 376, 121, 25},
+      {"Button24", "Yerine Yaz", 16, 400, 97, 25},
+      {"Button12", "h(x)", 456, 16, 33, 25},
+      {"Button18", "Limit", 360, 44, 41, 25},
+  };
+  return buttons;
+}
+
+void TForm1::Perform(const std::function<void()>& handler) {
+  try {
+    handler();
+  } catch (const EngineError& e) {
+    ui_.messages.ShowError(presentError(e.text()));
+  } catch (const std::bad_alloc&) {
+    ui_.messages.ShowError(presentError("Out of memory"));
+  }
+}
+
+}  // namespace velsira

@@ -1,0 +1,174 @@
+// The request protocol of velsira-batch. Texts arrive and leave as UTF-8 with
+// "\n" line breaks; inside they are code page 1254 with CR LF.
+#include "batch/BatchSession.h"
+
+#include <functional>
+#include <map>
+#include <stdexcept>
+
+#include "app/model/Form1.h"
+#include "app/model/RecordingPlatform.h"
+#include "engine/Cp1254.h"
+#include "engine/Text.h"
+#include "worklists/WorkForm.h"
+
+namespace velsira {
+
+using nlohmann::json;
+
+struct BatchSession::State {
+  TForm2 form2;
+  RecordingPlatform recording;
+  TForm1 form{form2, recording.platform};
+};
+
+namespace {
+
+// A malformed request: answered with {"error": text}.
+struct RequestError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+std::string toEngineText(const std::string& utf8) {
+  return replaceAll(utf8ToCp1254(utf8), "\n", "\r\n");
+}
+
+std::string toUtf8Lines(const std::string& engineText) { return cp1254ToUtf8(replaceAll(engineText, "\r\n", "\n")); }
+
+std::string lineJoin(const std::vector<std::string>& lines) {
+  std::string out;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    if (i) out += '\n';
+    out += lines[i];
+  }
+  return out;
+}
+
+const std::string& stringField(const json& request, const char* name) {
+  const json& v = request.at(name);
+  if (!v.is_string()) throw RequestError(std::string("field '") + name + "' must be a string");
+  return v.get_ref<const std::string&>();
+}
+
+}  // namespace
+
+BatchSession::BatchSession() : state_(std::make_unique<State>()) {}
+BatchSession::~BatchSession() = default;
+
+json BatchSession::Handle(const json& request) {
+  if (!request.is_object()) return {{"error", "a request must be a JSON object"}};
+  if (!request.contains("op") || !request["op"].is_string())
+    return {{"error", "a request needs an \"op\" field with a string value"}};
+  const std::string op = request["op"].get<std::string>();
+
+  if (op == "reset") state_ = std::make_unique<State>();
+  State& s = *state_;
+  TForm1& form = s.form;
+
+  const std::map<std::string, std::function<void()>> handlers = {
+      {"derive", [&] { form.Button1Click(); }},
+      {"integrate", [&] { form.Button4Click(); }},
+      {"calc", [&] { form.Button6Click(); }},
+      {"at", [&] { form.Button24Click(); }},
+      {"quadratic", [&] { form.Button2Click(); }},
+      {"roots", [&] { form.Button39Click(); }},
+      {"limit", [&] { form.Button18Click(); }},
+      {"delta-epsilon", [&] { form.Button17Click(); }},
+      {"clear", [&] { form.Button3Click(); }},
+      {"hint", [&] { form.Button12Click(); }},
+      {"reset", [] {}},
+  };
+
+  std::function<void()> handler;
+  try {
+    if (op == "insert") {
+      const std::string text = toEngineText(stringField(request, "text"));
+      handler = [&form, text] { form.InsertText(text); };
+    } else if (op == "plot") {
+      return {{"error", "op 'plot' is not built yet"}};
+    } else {
+      auto it = handlers.find(op);
+      if (it == handlers.end()) return {{"error", "unknown op '" + op + "'"}};
+      handler = it->second;
+    }
+
+    if (request.contains("input")) {
+      form.Memo1.SetText(toEngineText(stringField(request, "input")));
+      form.Memo1.SetSelection(form.Memo1.Length(), 0);
+    }
+    if (request.contains("selection")) {
+      const json& sel = request["selection"];
+      if (!sel.is_array() || sel.size() != 2 || !sel[0].is_number_integer() || !sel[1].is_number_integer())
+        throw RequestError("field 'selection' must be [start, length]");
+      form.Memo1.SetSelection(sel[0].get<long>(), sel[1].get<long>());
+    }
+    if (request.contains("unit")) {
+      const std::string unit = stringField(request, "unit");
+      if (unit == "deg") form.RadioButton1Click();
+      else if (unit == "rad") form.RadioButton2Click();
+      else if (unit == "grad") form.RadioButton3Click();
+      else throw RequestError("field 'unit' must be \"deg\", \"rad\" or \"grad\"");
+    }
+    if (request.contains("edit")) form.Edit1.Text = utf8ToCp1254(stringField(request, "edit"));
+    s.recording.dialogs.answers.clear();
+    if (request.contains("answers")) {
+      const json& answers = request["answers"];
+      if (!answers.is_array()) throw RequestError("field 'answers' must be an array");
+      for (const json& a : answers) {
+        if (a.is_null()) s.recording.dialogs.answers.emplace_back(std::nullopt);
+        else if (a.is_string()) s.recording.dialogs.answers.emplace_back(utf8ToCp1254(a.get<std::string>()));
+        else throw RequestError("every answer must be a string or null");
+      }
+    }
+  } catch (const RequestError& e) {
+    return {{"error", e.what()}};
+  }
+
+  s.recording.messages.messages.clear();
+  s.recording.messages.error.reset();
+  form.Perform(handler);
+
+  json response;
+  const ResultBox& result = form.Memo2;
+  response["result"] = cp1254ToUtf8(lineJoin(result.Lines()));
+  const bool greek = result.DisplayCharset() == ResultBox::Charset::Greek;
+  response["display"] = greek ? cp1253ToUtf8(lineJoin(result.Lines())) : cp1254ToUtf8(lineJoin(result.Lines()));
+  response["charset"] = greek ? "greek" : "turkish";
+  response["input"] = toUtf8Lines(form.Memo1.Text());
+  response["selection"] = json::array({form.Memo1.SelStart(), form.Memo1.SelLength()});
+  json messages = json::array();
+  for (const auto& m : s.recording.messages.messages) messages.push_back(cp1254ToUtf8(m));
+  response["messages"] = messages;
+  response["error"] = s.recording.messages.error ? json(cp1254ToUtf8(*s.recording.messages.error)) : json(nullptr);
+  response["windows"] = {{"plot", s.recording.plot.Visible()}, {"progress", s.recording.progress.Visible()}};
+  const ProgressBar& bar = s.recording.progress.ProgressBar1;
+  response["progress"] = {{"min", bar.Min()}, {"max", bar.Max()}, {"position", bar.Position()}};
+  if (request.value("trace", false)) {
+    json lists = json::array();
+    for (int k = 1; k <= 15; ++k) {
+      json lines = json::array();
+      for (const auto& l : s.form2.memo(k).lines()) lines.push_back(cp1254ToUtf8(l));
+      lists.push_back(lines);
+    }
+    response["worklists"] = lists;
+  }
+  return response;
+}
+
+std::string BatchSession::HandleLine(const std::string& line) {
+  json request;
+  try {
+    request = json::parse(line);
+  } catch (const json::parse_error& e) {
+    return json{{"error", std::string("not a JSON object: ") + e.what()}}.dump();
+  }
+  json response;
+  try {
+    response = Handle(request);
+  } catch (const json::exception& e) {
+    response = json{{"error", std::string("malformed request: ") + e.what()}};
+  }
+  return response.dump(-1, ' ', false, json::error_handler_t::replace);
+}
+
+}  // namespace velsira

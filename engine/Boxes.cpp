@@ -1,0 +1,83 @@
+// The box models of the main window.
+#include "engine/Boxes.h"
+
+#include <algorithm>
+
+#include "engine/Text.h"
+
+namespace velsira {
+
+void InputBox::SetText(std::string_view text) {
+  text_ = std::string(text);
+  selStart_ = 0;
+  selLength_ = 0;
+}
+
+long InputBox::Length() const {
+  long n = 0;
+  for (size_t i = 0; i < text_.size(); ++i) {
+    if (text_[i] == '\r' && i + 1 < text_.size() && text_[i + 1] == '\n') ++i;
+    ++n;
+  }
+  return n;
+}
+
+size_t InputBox::byteIndex(long offset) const {
+  size_t i = 0;
+  for (long k = 0; k < offset && i < text_.size(); ++k) {
+    if (text_[i] == '\r' && i + 1 < text_.size() && text_[i + 1] == '\n') ++i;
+    ++i;
+  }
+  return i;
+}
+
+void InputBox::SetSelection(long start, long length) {
+  const long len = Length();
+  start = std::clamp(start, 0L, len);
+  length = std::clamp(length, 0L, len - start);
+  selStart_ = start;
+  selLength_ = length;
+}
+
+std::string InputBox::SelText() const {
+  size_t a = byteIndex(selStart_);
+  size_t b = byteIndex(selStart_ + selLength_);
+  return text_.substr(a, b - a);
+}
+
+void InputBox::ReplaceSelection(std::string_view text) {
+  size_t a = byteIndex(selStart_);
+  size_t b = byteIndex(selStart_ + selLength_);
+  text_.replace(a, b - a, text);
+  long inserted = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    ++inserted;
+  }
+  selStart_ += inserted;
+  selLength_ = 0;
+}
+
+std::vector<std::string> InputBox::displayedLines() const {
+  if (layout_) return layout_(text_);
+  return splitLines(text_);
+}
+
+std::string InputBox::Line(long i) const {
+  auto lines = displayedLines();
+  if (i < 0 || i >= static_cast<long>(lines.size())) return {};
+  return lines[static_cast<size_t>(i)];
+}
+
+long InputBox::LineCount() const { return static_cast<long>(displayedLines().size()); }
+
+void InputBox::AddLine(std::string_view line) {
+  if (!text_.empty()) text_ += "\r\n";
+  text_ += line;
+}
+
+std::string ResultBox::Text() const { return joinLines(lines_); }
+
+void ResultBox::SetText(std::string_view text) { lines_ = splitLines(text); }
+
+}  // namespace velsira

@@ -1,0 +1,44 @@
+// The one error type of the engine: it carries the exact message the user
+// sees (a code page 1254 text) and ends the running operation.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace velsira {
+
+class EngineError : public std::runtime_error {
+ public:
+  explicit EngineError(std::string text) : std::runtime_error(text), text_(std::move(text)) {}
+  // The message as the engine raised it, code page 1254.
+  const std::string& text() const noexcept { return text_; }
+
+ private:
+  std::string text_;
+};
+
+// "'%s' is not a valid floating point value": a text that does not read as a number.
+[[noreturn]] void raiseNotFloat(std::string_view text);
+// "'%s' is not a valid integer value": a text that does not read as a 32-bit integer.
+[[noreturn]] void raiseNotInteger(std::string_view text);
+// "Invalid floating point operation": square root or logarithm of a negative number, 0/0.
+[[noreturn]] void raiseInvalidOperation();
+// "Floating point division by zero".
+[[noreturn]] void raiseDivisionByZero();
+// "Floating point overflow": a value beyond the range of the number type.
+[[noreturn]] void raiseOverflow();
+// "Division by zero": integer division by zero.
+[[noreturn]] void raiseIntegerDivisionByZero();
+// "Integer overflow": an integer result beyond its 64-bit range.
+[[noreturn]] void raiseIntegerOverflow();
+
+// The text of the error box: a full stop is appended when the last character
+// sorts after ".".
+std::string presentError(std::string_view text);
+
+// A finite extended value, or the fault its operation raised: NaN is an
+// invalid operation, an infinity an overflow.
+long double checked(long double v);
+
+}  // namespace velsira

@@ -1,0 +1,83 @@
+// What the drivers ask of the windowing side: message boxes, input dialogs,
+// the progress window and the plot window. The desktop program supplies Qt
+// versions; tests and velsira-batch supply recording ones.
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace velsira {
+
+// The application title, the caption of every message box.
+inline constexpr const char* kApplicationTitle = "Velsira";
+
+class MessageBoxes {
+ public:
+  virtual ~MessageBoxes() = default;
+  // A plain modal message box with one OK button (warnings and hints).
+  virtual void ShowMessage(const std::string& text) = 0;
+  // The modal error box with the error icon; text is already presented
+  // (full-stop rule applied).
+  virtual void ShowError(const std::string& text) = 0;
+};
+
+class InputDialogs {
+ public:
+  virtual ~InputDialogs() = default;
+  // A modal input dialog with an edit box holding defaultText and the buttons
+  // OK and Cancel; Cancel returns defaultText.
+  virtual std::string InputBox(const std::string& caption, const std::string& prompt,
+                               const std::string& defaultText) = 0;
+};
+
+// ProgressBar1 of the progress window.
+class ProgressBar {
+ public:
+  long Min() const { return min_; }
+  long Max() const { return max_; }
+  long Position() const { return position_; }
+  // Replaces the range as a whole; a maximum below the minimum is refused
+  // with "TProgressBar property out of range". The position is kept, held
+  // inside the new range.
+  void SetRange(long min, long max);
+  // Sets the position, held inside the range.
+  void SetPosition(long position);
+  // Advances the position by delta, held inside the range.
+  void StepBy(long delta) { SetPosition(position_ + delta); }
+  // Called after every change, so that a view can repaint.
+  std::function<void()> onChanged;
+
+ private:
+  long min_ = 0;
+  long max_ = 200;
+  long position_ = 0;
+};
+
+// Form4, the progress window "Lütfen Bekleyiniz...".
+class ProgressWindow {
+ public:
+  virtual ~ProgressWindow() = default;
+  virtual void Show() = 0;
+  virtual void Hide() = 0;
+  virtual bool Visible() const = 0;
+  ProgressBar ProgressBar1;
+};
+
+// Form3, the plot window "Grafik Oluşturucu".
+class PlotWindow {
+ public:
+  virtual ~PlotWindow() = default;
+  virtual void Show() = 0;
+  virtual void Hide() = 0;
+  virtual bool Visible() const = 0;
+};
+
+// The windowing side as one bundle, handed to the drivers.
+struct Platform {
+  MessageBoxes& messages;
+  InputDialogs& dialogs;
+  ProgressWindow& progress;
+  PlotWindow& plot;
+};
+
+}  // namespace velsira

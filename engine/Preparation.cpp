@@ -1,0 +1,212 @@
+// Input preparation of the derivative, the integral, the scientific
+// calculation and the equation solvers.
+#include "engine/Preparation.h"
+
+#include <cmath>
+#include <vector>
+
+#include "engine/Arithmetic.h"
+#include "engine/Cp1254.h"
+#include "engine/NumberText.h"
+#include "engine/Text.h"
+
+namespace velsira {
+namespace {
+
+constexpr std::string_view kPiText = "3,1415926535897932385";
+
+// A rewrite of one power where it stands: the characters [first, last] of
+// the text become value.
+struct Rewrite {
+  size_t first;
+  size_t last;
+  std::string value;
+};
+
+std::string applyRewrites(std::string_view t, const std::vector<Rewrite>& rewrites) {
+  std::string out;
+  out.reserve(t.size());
+  size_t pos = 0;
+  for (const auto& r : rewrites) {
+    if (r.first < pos) continue;  // never overlaps; kept safe all the same
+    out.append(t.substr(pos, r.first - pos));
+    out += r.value;
+    pos = r.last + 1;
+  }
+  out.append(t.substr(pos));
+  return out;
+}
+
+// The number characters the leftward scan of a power collects before
+// position p: digits and "," back to the first operator, other characters
+// passed over. run is the length of the collected digits when they stand
+// directly before p (0 when they do not), so that the power applies there.
+struct LeftDigits {
+  std::string digits;  // in text order
+  size_t run = 0;
+};
+
+LeftDigits collectLeft(std::string_view t, size_t p) {
+  LeftDigits d;
+  bool passedOther = false;
+  bool direct = true;
+  size_t k = p;
+  while (k-- > 0) {
+    const char c = t[k];
+    if (isNumberChar(c)) {
+      d.digits.insert(d.digits.begin(), c);
+      if (passedOther) direct = false;
+    } else if (isOperator(c)) {
+      break;
+    } else {
+      passedOther = true;
+    }
+  }
+  if (direct) d.run = d.digits.size();
+  return d;
+}
+
+// The rightward scan of the exponent after position p.
+LeftDigits collectRight(std::string_view t, size_t p) {
+  LeftDigits d;
+  bool passedOther = false;
+  bool direct = true;
+  for (size_t k = p + 1; k < t.size(); ++k) {
+    const char c = t[k];
+    if (isNumberChar(c)) {
+      d.digits += c;
+      if (passedOther) direct = false;
+    } else if (isOperator(c)) {
+      break;
+    } else {
+      passedOther = true;
+    }
+  }
+  if (direct) d.run = d.digits.size();
+  return d;
+}
+
+// Whether the "-" at position m (right before a base) is a sign: it stands at
+// the start of the text or right after "(", "[" or an operator character.
+bool isSignAt(std::string_view t, size_t m) {
+  if (t[m] != '-') return false;
+  if (m == 0) return true;
+  const char before = t[m - 1];
+  return before == '(' || before == '[' || isOperator(before);
+}
+
+}  // namespace
+
+bool Preparation::isConstantText(std::string_view s) {
+  size_t i = 0;
+  while (i < s.size()) {
+    if (s.substr(i, 2) == "pi") {
+      i += 2;
+    } else if (isNumberChar(s[i])) {
+      ++i;
+    } else {
+      return false;
+    }
+  }
+  return true;
+}
+
+void Preparation::IsConstantText(std::string_view s, std::string& flag) { flag = isConstantText(s) ? "1" : "0"; }
+
+std::string Preparation::insertUnitCoefficients(std::string_view t) {
+  std::string s = replaceAll(t, "+x", "+1x");
+  s = replaceAll(s, "-x", "-1x");
+  s = replaceAll(s, "*x", "*1x");
+  s = replaceAll(s, "/x", "/1x");
+  return replaceAll(s, "(x", "(1x");
+}
+
+std::string Preparation::substituteConstants(std::string_view t) {
+  static const std::string e = FloatToText(std::exp(1.0L));
+  std::string s(t);
+  for (const char* op : {"+", "-", "*", "/", "("}) {
+    const std::string o(op);
+    s = replaceAll(s, o + "pi", o + std::string(kPiText));
+    s = replaceAll(s, o + "e", o + e);
+  }
+  return s;
+}
+
+std::string Preparation::expandSuperscript(std::string_view t, int n, char c) {
+  std::vector<Rewrite> rewrites;
+  for (size_t p = 0; p < t.size(); ++p) {
+    if (t[p] != c) continue;
+    LeftDigits base = collectLeft(t, p);
+    if (base.digits.empty()) continue;
+    // The value is computed for every collected base, so a malformed number
+    // fails as the conversion does; it is written only where it stands.
+    long double b = TextToFloat(base.digits);
+    if (base.run == 0) continue;
+    size_t first = p - base.run;
+    if (first > 0 && isSignAt(t, first - 1)) {
+      --first;
+      b = -b;
+    }
+    rewrites.push_back({first, p, FloatToPlainText(IntegerPower(b, static_cast<unsigned long long>(n)))});
+  }
+  return rewrites.empty() ? std::string(t) : applyRewrites(t, rewrites);
+}
+
+std::string Preparation::expandPowers(std::string_view t) {
+  std::vector<Rewrite> rewrites;
+  for (size_t p = 0; p < t.size(); ++p) {
+    if (t[p] != '^') continue;
+    LeftDigits base = collectLeft(t, p);
+    LeftDigits exponent = collectRight(t, p);
+    if (base.digits.empty() || exponent.digits.empty()) continue;
+    long double b = TextToFloat(base.digits);
+    const long double e = TextToFloat(exponent.digits);
+    if (base.run == 0 || exponent.run == 0) {
+      Power(b, e);  // faults as the value would
+      continue;
+    }
+    size_t first = p - base.run;
+    if (first > 0 && isSignAt(t, first - 1)) {
+      --first;
+      b = -b;
+    }
+    rewrites.push_back({first, p + exponent.run, FloatToPlainText(Power(b, e))});
+  }
+  return rewrites.empty() ? std::string(t) : applyRewrites(t, rewrites);
+}
+
+std::string Preparation::tidyResult(std::string_view t) {
+  const std::string s = replaceAll(t, "(+(", "((");
+  // "1x" becomes "x" only where the "1" does not end a longer number.
+  std::string out;
+  out.reserve(s.size());
+  for (size_t i = 0; i < s.size(); ++i) {
+    if (s[i] == '1' && i + 1 < s.size() && s[i + 1] == 'x' && !(i > 0 && isNumberChar(s[i - 1]))) {
+      out += 'x';
+      ++i;
+    } else {
+      out += s[i];
+    }
+  }
+  return out;
+}
+
+void Preparation::writeInput(const std::string& t) {
+  if (t != w_.Memo1.Text()) w_.Memo1.SetText(t);
+}
+
+void Preparation::InsertUnitCoefficients() { writeInput(insertUnitCoefficients(w_.Memo1.Text())); }
+
+void Preparation::SubstituteConstants() { writeInput(substituteConstants(w_.Memo1.Text())); }
+
+void Preparation::ExpandSuperscript(int n, char c) { writeInput(expandSuperscript(w_.Memo1.Text(), n, c)); }
+
+void Preparation::ExpandPowers() { writeInput(expandPowers(w_.Memo1.Text())); }
+
+void Preparation::TidyResult() {
+  const std::string t = w_.Memo2.Text();
+  const std::string tidy = tidyResult(t);
+  if (tidy != t) w_.Memo2.SetText(tidy);
+}
+
+}  // namespace velsira

@@ -1,0 +1,26 @@
+# Installs the Debian packages a command needs, only those not yet installed.
+# Sourced by the other scripts: velsira_need PACKAGE...
+velsira_need() {
+  local missing=()
+  for pkg in "$@"; do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  fi
+}
+
+VELSIRA_BUILD_PACKAGES=(g++ cmake make pkg-config nlohmann-json3-dev qt6-base-dev qt6-charts-dev libqt6opengl6-dev fonts-liberation2)
+VELSIRA_TEST_PACKAGES=(libgtest-dev libbenchmark-dev)
+
+# Configures and builds everything into build/.
+velsira_build() {
+  local root
+  root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+  cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build "$root/build" -j"$(nproc)"
+}

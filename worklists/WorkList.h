@@ -1,0 +1,51 @@
+// A work list: an ordered list of text lines with a change reaction that
+// keeps every line in its reduced form.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velsira {
+
+// How a list reduces a line when it is written.
+enum class Reaction {
+  None,          // lines stay as written
+  NameCut,       // reduction R, where "Kuvvet-1" keeps its sign (Memo5Change, Memo2Change)
+  OperandCut,    // reduction R (Memo7Change)
+  SignFold,      // reduction M (Memo13Change)
+};
+
+// Reduction R: the text after the last operator character. With keepPowerSign,
+// a "-" or "+" right after "Kuvvet" is not an operator.
+std::string_view reduceR(std::string_view line, bool keepPowerSign);
+// Reduction M: repeatedly drop what stands before the "-" of the leftmost
+// "+-", or else up to and including the leftmost "--".
+std::string_view reduceM(std::string_view line);
+
+class WorkList {
+ public:
+  explicit WorkList(Reaction reaction = Reaction::None) : reaction_(reaction) {}
+
+  // Appends s (reduced) as the new last line, also when s is empty.
+  void add(std::string_view s);
+  // The text of line i; the empty text for any i outside the lines.
+  const std::string& get(long i) const;
+  // Replaces line i by s (reduced); nothing happens outside the lines.
+  void put(long i, std::string_view s);
+  // Removes line i; nothing happens at an index outside the lines.
+  void del(long i);
+  long count() const { return static_cast<long>(lines_.size()); }
+  void clear() { lines_.clear(); }
+  // Every line followed by CR LF.
+  std::string text() const;
+  const std::vector<std::string>& lines() const { return lines_; }
+
+ private:
+  std::string_view reduce(std::string_view s) const;
+
+  Reaction reaction_;
+  std::vector<std::string> lines_;
+};
+
+}  // namespace velsira
