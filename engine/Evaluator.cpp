@@ -1,0 +1,303 @@
+// The function evaluator: rows of names tested one after the other, each row
+// that applies writing its value, then the rounding to 12 decimal places.
+#include "engine/Evaluator.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+#include "engine/Arithmetic.h"
+#include "engine/Cp1254.h"
+#include "engine/Errors.h"
+#include "engine/NumberText.h"
+#include "engine/Text.h"
+
+namespace velsira {
+namespace {
+
+// The functions of the angle-unit rows. The first ten take an angle in the
+// checked unit, the last eight give one.
+enum class AngleRow {
+  Sin, Cos, Csc, Sec, Tan, Cot, Sinh, Cosh, Tanh, Coth,
+  ArcTan, ArcCot, ArcSin, ArcCos, ArcTanh, ArcCoth, ArcSinh, ArcCosh,
+};
+
+struct AngleName {
+  std::string_view name;
+  AngleRow row;
+};
+
+constexpr AngleName kAngleNames[] = {
+    {"Sin", AngleRow::Sin},         {"Cos", AngleRow::Cos},         {"Csc", AngleRow::Csc},
+    {"Sec", AngleRow::Sec},         {"Tan", AngleRow::Tan},         {"Cot", AngleRow::Cot},
+    {"Sinh", AngleRow::Sinh},       {"Cosh", AngleRow::Cosh},       {"Tanh", AngleRow::Tanh},
+    {"Coth", AngleRow::Coth},       {"ArcTan", AngleRow::ArcTan},   {"ArcCot", AngleRow::ArcCot},
+    {"ArcSin", AngleRow::ArcSin},   {"ArcCos", AngleRow::ArcCos},   {"ArcTanh", AngleRow::ArcTanh},
+    {"ArcCoth", AngleRow::ArcCoth}, {"ArcSinh", AngleRow::ArcSinh}, {"ArcCosh", AngleRow::ArcCosh},
+};
+
+constexpr std::string_view kKok = "Kök"_cp;
+constexpr std::string_view kUstel = "Üstel"_cp;
+constexpr std::string_view kKuvvet = "Kuvvet";
+
+// Below this magnitude the hyperbolic functions give exactly 0, 1 and 0, and
+// the inverse cotangent gives π/2; within it of ±1 the inverse hyperbolic
+// tangent and cotangent are infinite.
+constexpr long double kTiny = 1E-16L;
+
+bool startsWith(std::string_view s, std::string_view head) { return s.substr(0, head.size()) == head; }
+
+const AngleName* findAngleName(std::string_view name) {
+  for (const auto& a : kAngleNames)
+    if (a.name == name) return &a;
+  return nullptr;
+}
+
+// The logarithm to base 2: a negative argument is an invalid operation, zero
+// a division by zero.
+long double Log2(long double x) {
+  if (x < 0) raiseInvalidOperation();
+  if (x == 0) raiseDivisionByZero();
+  return std::log2(x);
+}
+
+long double Log10(long double x) {
+  if (x < 0) raiseInvalidOperation();
+  if (x == 0) raiseDivisionByZero();
+  return std::log10(x);
+}
+
+long double Exp(long double x) { return checked(std::exp(x)); }
+
+long double Sinh(long double x) {
+  if (std::fabs(x) <= kTiny) return 0;
+  return Divide(Subtract(Exp(x), Exp(-x)), 2);
+}
+
+long double Cosh(long double x) {
+  if (std::fabs(x) <= kTiny) return 1;
+  return Divide(Add(Exp(x), Exp(-x)), 2);
+}
+
+long double Tanh(long double x) {
+  if (std::fabs(x) <= kTiny) return 0;
+  return Divide(Sinh(x), Cosh(x));
+}
+
+long double ArcCot(long double x) {
+  if (std::fabs(x) <= kTiny) return kPi / 2;
+  return std::atan(Divide(1, x));
+}
+
+// atan2(x, √(1 − x²)) and atan2(√(1 − x²), x).
+long double ArcSin(long double x) { return std::atan2(x, Sqrt(Subtract(1, Multiply(x, x)))); }
+long double ArcCos(long double x) { return std::atan2(Sqrt(Subtract(1, Multiply(x, x))), x); }
+
+// The infinite values at ±1 are the rows' own results; the rounding step
+// then fails to read them back.
+long double ArcTanh(long double x) {
+  if (std::fabs(x - 1) <= kTiny) return std::numeric_limits<long double>::infinity();
+  if (std::fabs(x + 1) <= kTiny) return -std::numeric_limits<long double>::infinity();
+  return Multiply(0.5L, Ln(Divide(Add(1, x), Subtract(1, x))));
+}
+
+long double ArcCoth(long double x) {
+  if (std::fabs(x - 1) <= kTiny) return std::numeric_limits<long double>::infinity();
+  if (std::fabs(x + 1) <= kTiny) return -std::numeric_limits<long double>::infinity();
+  return Multiply(0.5L, Ln(Divide(Add(x, 1), Subtract(x, 1))));
+}
+
+long double ArcSinh(long double x) { return Ln(Add(x, Sqrt(Add(Multiply(x, x), 1)))); }
+
+long double ArcCosh(long double x) {
+  return Ln(Add(x, Multiply(Add(x, 1), Sqrt(Divide(Subtract(x, 1), Add(x, 1))))));
+}
+
+// The value of an angle-unit row at x. Angles in degrees or grads are
+// converted to radians before the direct functions; the inverse functions'
+// radians are converted to the unit after them.
+long double angleRowValue(AngleRow row, AngleUnit unit, long double x) {
+  const long double halfTurn = unit == AngleUnit::Degrees ? 180 : 200;
+  if (row < AngleRow::ArcTan) {
+    const long double a = unit == AngleUnit::Radians ? x : Divide(Multiply(x, kPi), halfTurn);
+    switch (row) {
+      case AngleRow::Sin: return checked(std::sin(a));
+      case AngleRow::Cos: return checked(std::cos(a));
+      case AngleRow::Csc: return Divide(1, checked(std::sin(a)));
+      case AngleRow::Sec: return Divide(1, checked(std::cos(a)));
+      case AngleRow::Tan: return checked(std::tan(a));
+      case AngleRow::Cot: return Divide(1, checked(std::tan(a)));
+      case AngleRow::Sinh: return Sinh(a);
+      case AngleRow::Cosh: return Cosh(a);
+      case AngleRow::Tanh: return Tanh(a);
+      case AngleRow::Coth: return Divide(1, Tanh(a));
+      default: break;
+    }
+    return 0;
+  }
+  long double v = 0;
+  switch (row) {
+    case AngleRow::ArcTan: v = std::atan(x); break;
+    case AngleRow::ArcCot: v = ArcCot(x); break;
+    case AngleRow::ArcSin: v = ArcSin(x); break;
+    case AngleRow::ArcCos: v = ArcCos(x); break;
+    case AngleRow::ArcTanh: v = ArcTanh(x); break;
+    case AngleRow::ArcCoth: v = ArcCoth(x); break;
+    case AngleRow::ArcSinh: v = ArcSinh(x); break;
+    case AngleRow::ArcCosh: v = ArcCosh(x); break;
+    default: break;
+  }
+  if (unit == AngleUnit::Radians || std::isinf(v)) return v;
+  return Divide(Multiply(v, halfTurn), kPi);
+}
+
+// Digits with at most one "," and at least one digit.
+bool isNumberName(std::string_view s) {
+  int commas = 0, digits = 0;
+  for (char c : s) {
+    if (c == ',') ++commas;
+    else if (isDigit(c)) ++digits;
+    else return false;
+  }
+  return digits > 0 && commas <= 1;
+}
+
+[[noreturn]] void raiseUnknownName(std::string_view name) {
+  throw EngineError("'" + std::string(name) + std::string("' tanınmayan bir fonksiyon"_cp));
+}
+
+// |a * b| with a check against limit, in 128 bits.
+bool mulWithin(unsigned __int128 a, unsigned __int128 b, unsigned __int128 limit, unsigned __int128& out) {
+  if (a != 0 && b > limit / a) return false;
+  out = a * b;
+  return out <= limit;
+}
+
+}  // namespace
+
+int64_t Evaluator::PermutationCount(int64_t n, int64_t r) {
+  if (r < 1) return 1;
+  const int64_t low = n - r + 1;
+  if (low <= 0 && n >= 0) return 0;  // the range holds 0
+  // Every factor is at least 1 in size, so the partial products never
+  // shrink: an overflow on the way is an overflow of the result.
+  int64_t product = 1;
+  for (int64_t k = low; k <= n; ++k)
+    if (__builtin_mul_overflow(product, k, &product)) raiseIntegerOverflow();
+  return product;
+}
+
+int64_t Evaluator::Factorial(int64_t n) {
+  int64_t product = 1;
+  for (int64_t k = 2; k <= n; ++k)
+    if (__builtin_mul_overflow(product, k, &product)) raiseIntegerOverflow();
+  return product;
+}
+
+int64_t Evaluator::CombinationCount(int64_t n, int64_t r) {
+  if (r < 1) return 1;
+  if (n >= 0 && n < r) return 0;
+  // n >= r: the binomial coefficient C(n, r). n < 0: the r factors are
+  // -(m + r - 1) .. -m with m = -n, and the quotient is (-1)^r C(m + r - 1, r).
+  const int64_t top = n >= 0 ? n : -n + r - 1;
+  const bool negative = n < 0 && (r % 2 == 1);
+  const int64_t k = std::min(r, top - r);
+  const unsigned __int128 limit =
+      negative ? (static_cast<unsigned __int128>(1) << 63) : static_cast<unsigned __int128>(INT64_MAX);
+  // c runs through C(top - k + i, i), which never decreases: an overflow on
+  // the way is an overflow of the result.
+  unsigned __int128 c = 1;
+  for (int64_t i = 1; i <= k; ++i) {
+    unsigned __int128 product = 0;
+    if (!mulWithin(c, static_cast<unsigned __int128>(top - k + i), limit * static_cast<unsigned __int128>(i),
+                   product))
+      raiseIntegerOverflow();
+    c = product / static_cast<unsigned __int128>(i);
+    if (c > limit) raiseIntegerOverflow();
+  }
+  if (negative) return c == limit ? INT64_MIN : -static_cast<int64_t>(c);
+  return static_cast<int64_t>(c);
+}
+
+bool Evaluator::IsKnownName(std::string_view name) {
+  return findAngleName(name) != nullptr || startsWith(name, "log") || name == "ln" || startsWith(name, kKuvvet) ||
+         startsWith(name, kUstel) || startsWith(name, kKok) || startsWith(name, "Per") || name == "!" ||
+         startsWith(name, "Kom");
+}
+
+bool Evaluator::ApplyRows(std::string_view name, std::string_view argument, std::string& result) const {
+  bool applied = false;
+  auto write = [&](long double v) {
+    result = FloatToText(v);
+    applied = true;
+  };
+  const AngleName* angle = findAngleName(name);
+  if (angle != nullptr) write(angleRowValue(angle->row, w_.Unit(), TextToFloat(argument)));
+  if (name == "log2") write(Log2(TextToFloat(argument)));
+  if (startsWith(name, "log")) {
+    const long double x = TextToFloat(argument);
+    const long double p = TextToFloat(name.substr(3));
+    write(Divide(Log2(x), Log2(p)));
+  }
+  if (name == "log10") write(Log10(TextToFloat(argument)));
+  if (name == "ln") write(Ln(TextToFloat(argument)));
+  if (startsWith(name, kKuvvet)) {
+    const long double x = TextToFloat(argument);
+    write(Power(x, TextToFloat(name.substr(kKuvvet.size()))));
+  }
+  if (startsWith(name, kUstel)) {
+    const long double x = TextToFloat(argument);
+    write(Power(TextToFloat(name.substr(kUstel.size())), x));
+  }
+  if (name == kKok) write(Sqrt(TextToFloat(argument)));
+  if (startsWith(name, kKok) && name.size() > kKok.size()) {
+    const long double x = TextToFloat(argument);
+    write(Power(x, Divide(1, TextToFloat(name.substr(kKok.size())))));
+  }
+  if (startsWith(name, "Per")) {
+    const int32_t r = TextToInt(name.substr(3));
+    const int32_t n = TextToInt(argument);
+    write(static_cast<long double>(PermutationCount(n, r)));
+  }
+  if (name == "!") write(static_cast<long double>(Factorial(TextToInt(argument))));
+  if (startsWith(name, "Kom")) {
+    const int32_t r = TextToInt(name.substr(3));
+    const int32_t n = TextToInt(argument);
+    write(static_cast<long double>(CombinationCount(n, r)));
+  }
+  return applied;
+}
+
+void Evaluator::EvaluateFunction(std::string_view name, std::string_view argument, std::string& result) const {
+  if (!ApplyRows(name, argument, result)) {
+    // A leading number text multiplies: alone it multiplies the argument,
+    // before a known name the function's value.
+    size_t run = 0;
+    while (run < name.size() && isNumberChar(name[run])) ++run;
+    const std::string_view number = name.substr(0, run);
+    if (!isNumberName(number)) raiseUnknownName(name);
+    const long double factor = TextToFloat(number);
+    if (run == name.size()) {
+      result = FloatToText(Multiply(factor, TextToFloat(argument)));
+    } else {
+      if (!IsKnownName(name.substr(run))) raiseUnknownName(name);
+      ApplyRows(name.substr(run), argument, result);
+      result = FloatToText(Multiply(factor, TextToFloat(result)));
+    }
+  }
+  result = RoundTo12Decimals(result);
+}
+
+std::string Evaluator::RoundTo12Decimals(std::string_view t) {
+  const long double v = TextToFloat(t);
+  // Fixed notation with 12 decimals; the largest extended value has 4933
+  // integer digits.
+  char buffer[5000];
+  const auto res = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed, 12);
+  std::string fixed(buffer, res.ptr);
+  for (char& c : fixed)
+    if (c == '.') c = ',';
+  return FloatToText(TextToFloat(fixed));
+}
+
+}  // namespace velsira

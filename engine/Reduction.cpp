@@ -1,0 +1,109 @@
+// The arithmetic reduction: summand lines of pair values, the merge of
+// product chains, and the sum.
+#include "engine/Reduction.h"
+
+#include <cmath>
+#include <limits>
+
+#include "engine/Arithmetic.h"
+#include "engine/Errors.h"
+#include "engine/NumberText.h"
+
+namespace velsira {
+namespace {
+
+bool isProductOperator(std::string_view op) { return op == "*" || op == "/"; }
+
+// A number text read into double precision: beyond its range it is an
+// overflow.
+double readDouble(std::string_view text) {
+  const double d = static_cast<double>(TextToFloat(text));
+  if (std::isinf(d)) raiseOverflow();
+  return d;
+}
+
+double toDouble(long double v) {
+  const double d = static_cast<double>(v);
+  if (std::isinf(d)) raiseOverflow();
+  return d;
+}
+
+constexpr double kNoPair = std::numeric_limits<double>::quiet_NaN();
+
+}  // namespace
+
+double Reduction::MultiplyPair(std::string_view op, double x, double y) {
+  if (op == "*") return toDouble(static_cast<long double>(x * y));
+  if (y == 0) {
+    if (x == 0) raiseInvalidOperation();
+    raiseDivisionByZero();
+  }
+  return toDouble(static_cast<long double>(x / y));
+}
+
+void Reduction::MergeProductChains() {
+  WorkList& lines = w_.Form2.Memo13;
+  long j = 1;
+  while (j < lines.count()) {
+    const std::string& line = lines.get(j);
+    const double first = static_cast<size_t>(j) < pairFirst_.size() ? pairFirst_[static_cast<size_t>(j)] : kNoPair;
+    if (line.empty() || !isProductOperator(std::string_view(line).substr(0, 1)) || std::isnan(first)) {
+      ++j;
+      continue;
+    }
+    // x_k o x_(k+1) divided by x_k leaves the factor the chain gains.
+    const long double v = TextToFloat(std::string_view(line).substr(1));
+    const long double before = TextToFloat(lines.get(j - 1));
+    const double merged = toDouble(Multiply(before, Divide(v, first)));
+    lines.put(j - 1, FloatToText(merged));
+    lines.del(j);
+    pairFirst_.erase(pairFirst_.begin() + j);
+  }
+}
+
+long double Reduction::Reduce() {
+  TForm2& f = w_.Form2;
+  const WorkList& operands = f.Memo15;
+  const WorkList& operators = f.Memo1;
+  WorkList& lines = f.Memo13;
+  pairFirst_.clear();
+
+  // Step 1: one summand line per lone operand and per pair.
+  const long n = operands.count();
+  for (long i = 0; i < n; ++i) {
+    const std::string& op = operators.get(i);
+    const std::string& opBefore = operators.get(i - 1);
+    if (isProductOperator(op)) {
+      const double x = readDouble(operands.get(i));
+      const double y = readDouble(operands.get(i + 1));
+      lines.add(opBefore + FloatToText(MultiplyPair(op, x, y)));
+      pairFirst_.push_back(x);
+    } else if (!isProductOperator(opBefore)) {
+      lines.add(opBefore + operands.get(i));
+      pairFirst_.push_back(kNoPair);
+    }
+  }
+
+  // Step 2.
+  MergeProductChains();
+
+  // Step 3: every line in double precision, the sum in extended precision.
+  long double sum = 0;
+  for (const std::string& line : lines.lines())
+    if (!line.empty()) sum = Add(sum, readDouble(line));
+  return sum;
+}
+
+void Reduction::ReduceToNumber(std::string& result) { result = FloatToText(Reduce()); }
+
+void Reduction::ReduceAndApply(long index, const WorkList& names, std::string& result) {
+  const long double v = Reduce();
+  const std::string& name = names.get(index);
+  if (name.empty()) {
+    result = FloatToText(v);
+  } else {
+    evaluator_.EvaluateFunction(name, FloatToText(v), result);
+  }
+}
+
+}  // namespace velsira
