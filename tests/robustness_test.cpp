@@ -41,6 +41,10 @@ TEST(Robustness, EveryOperationEndsOnRandomInput) {
       p.recording.messages.error.reset();
       // Only an EngineError may end an operation; Perform shows it.
       EXPECT_NO_THROW(p.form.Perform(operation)) << input;
+      if (p.recording.messages.error) {
+        EXPECT_EQ(p.recording.messages.error->rfind("Internal error", 0), std::string::npos)
+            << input << ": " << *p.recording.messages.error;
+      }
     }
   }
 }

@@ -3,6 +3,7 @@
 #include "app/model/Form1.h"
 
 #include <new>
+#include <stdexcept>
 
 #include "engine/Cp1254.h"
 #include "engine/Errors.h"
@@ -142,6 +143,9 @@ void TForm1::Perform(const std::function<void()>& handler) {
     ui_.messages.ShowError(presentError(e.text()));
   } catch (const std::bad_alloc&) {
     ui_.messages.ShowError(presentError("Out of memory"));
+  } catch (const std::exception& e) {
+    // A fault of the program itself: shown, never a crash of the window.
+    ui_.messages.ShowError(presentError(std::string("Internal error: ") + e.what()));
   }
 }
 
