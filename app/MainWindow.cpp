@@ -1,0 +1,281 @@
+// The main window: every control at its place, the boxes as views of the
+// model, and one way of running a click handler.
+#include "app/MainWindow.h"
+
+#include <QCloseEvent>
+#include <QPlainTextDocumentLayout>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QToolButton>
+
+#include "app/BoxText.h"
+#include "app/Look.h"
+#include "app/PadPictures.h"
+#include "engine/Cp1254.h"
+#include "engine/Text.h"
+
+namespace velsira {
+
+namespace {
+
+// The client area of the window; with the frame it is 715 x 494.
+constexpr int kClientWidth = 707;
+constexpr int kClientHeight = 467;
+
+QString caption(std::string_view cp1254) { return toWidgetText(cp1254); }
+QString componentName(std::string_view name) {
+  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+// The click handler each operation button runs; "Grafik Çiz" has none yet.
+using Handler = void (TForm1::*)();
+struct OperationHandler {
+  std::string_view name;
+  Handler handler;
+};
+constexpr OperationHandler kOperationHandlers[] = {
+    {"Button1", &TForm1::Button1Click},   {"Button2", &TForm1::Button2Click},
+    {"Button3", &TForm1::Button3Click},   {"Button4", &TForm1::Button4Click},
+    {"Button6", &TForm1::Button6Click},   {"Button12", &TForm1::Button12Click},
+    {"Button17", &TForm1::Button17Click}, {"Button18", &TForm1::Button18Click},
+    {"Button24", &TForm1::Button24Click}, {"Button39", &TForm1::Button39Click},
+};
+
+Handler handlerOf(std::string_view name) {
+  for (const auto& h : kOperationHandlers)
+    if (h.name == name) return h.handler;
+  return nullptr;
+}
+
+void setColours(QWidget* w, QPalette::ColorRole role, const QColor& background,
+                QPalette::ColorRole textRole, const QColor& text) {
+  QPalette pal = w->palette();
+  pal.setColor(role, background);
+  pal.setColor(textRole, text);
+  w->setPalette(pal);
+}
+
+}  // namespace
+
+Form1Window::Form1Window(TForm1& model, QWidget* parent) : QWidget(parent), model_(model) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QString::fromUtf8(TForm1::kCaption.data(),
+                                   static_cast<qsizetype>(TForm1::kCaption.size())));
+  setFont(look::defaultFont());
+  setFixedSize(kClientWidth, kClientHeight);
+  move(219, 179);
+  setColours(this, QPalette::Window, look::kPurple, QPalette::WindowText, Qt::black);
+  setAutoFillBackground(true);
+
+  buildBoxes();  // first, so the input box is first in tab order
+  buildOperationButtons();
+  buildPad();
+  buildRadioButtons();
+
+  model_.Memo1.SetLineLayout([this](const std::string& text) { return displayedLines(text); });
+  pullFromModel();
+  memo1_->setFocus();
+}
+
+Form1Window::~Form1Window() { model_.Memo1.SetLineLayout(nullptr); }
+
+void Form1Window::buildBoxes() {
+  memo1_ = new QPlainTextEdit(this);
+  memo1_->setObjectName(QStringLiteral("Memo1"));
+  memo1_->setGeometry(16, 88, 305, 201);
+  memo1_->setFont(look::arial(16));
+  memo1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  memo1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  memo1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  memo1_->setTabChangesFocus(true);
+  setColours(memo1_, QPalette::Base, look::kTooltip, QPalette::Text, Qt::black);
+
+  memo2_ = new QPlainTextEdit(this);
+  memo2_->setObjectName(QStringLiteral("Memo2"));
+  memo2_->setGeometry(336, 88, 321, 201);
+  memo2_->setFont(look::arial(16));
+  memo2_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  memo2_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  memo2_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  memo2_->setTabChangesFocus(true);
+  setColours(memo2_, QPalette::Base, look::kTooltip, QPalette::Text, look::kNavy);
+
+  label1_ = new QLabel(caption("İşlem Girişi"_cp), this);
+  label1_->setObjectName(QStringLiteral("Label1"));
+  label1_->setGeometry(16, 72, 305, 13);
+  label2_ = new QLabel(QStringLiteral("Sonuç"), this);
+  label2_->setObjectName(QStringLiteral("Label2"));
+  label2_->setGeometry(336, 72, 321, 13);
+  for (QLabel* label : {label1_, label2_}) {
+    label->setAutoFillBackground(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setColours(label, QPalette::Window, look::kInactiveCaptionGradient, QPalette::WindowText,
+               Qt::black);
+  }
+
+  edit1_ = new QLineEdit(this);
+  edit1_->setObjectName(QStringLiteral("Edit1"));
+  edit1_->setGeometry(16, 376, 97, 21);
+}
+
+void Form1Window::buildOperationButtons() {
+  for (const OperationButton& b : TForm1::OperationButtons()) {
+    auto* button = new QPushButton(caption(b.caption), this);
+    button->setObjectName(componentName(b.name));
+    button->setGeometry(b.x, b.y, b.width, b.height);
+    button->setAutoDefault(false);
+    // "h(x)" and "Limit" stand with the pad and leave the caret in the input box.
+    if (b.name == "Button12" || b.name == "Button18") button->setFocusPolicy(Qt::NoFocus);
+    if (Handler handler = handlerOf(b.name)) {
+      connect(button, &QPushButton::clicked, this,
+              [this, handler] { run([this, handler] { (model_.*handler)(); }); });
+    }
+  }
+}
+
+void Form1Window::buildPad() {
+  for (const PadKey& key : TForm1::PadKeys()) {
+    QAbstractButton* button;
+    if (key.caption.empty()) {
+      auto* picture = new QToolButton(this);
+      picture->setIcon(QIcon(padPicture(key.name)));
+      picture->setIconSize(kPadPictureSize);
+      picture->setToolButtonStyle(Qt::ToolButtonIconOnly);
+      picture->setToolTip(caption(key.inserted));
+      button = picture;
+    } else {
+      auto* push = new QPushButton(caption(key.caption), this);
+      push->setAutoDefault(false);
+      button = push;
+    }
+    button->setObjectName(componentName(key.name));
+    button->setGeometry(key.x, key.y, key.width, key.height);
+    // Pad buttons leave the focus, and so the caret, in the input box.
+    button->setFocusPolicy(Qt::NoFocus);
+    const std::string_view name = key.name;
+    connect(button, &QAbstractButton::clicked, this,
+            [this, name] { run([this, name] { model_.PadClick(name); }); });
+  }
+}
+
+void Form1Window::buildRadioButtons() {
+  const std::array<velsira::RadioButton*, 3> models = {&model_.RadioButton1, &model_.RadioButton2,
+                                              &model_.RadioButton3};
+  const std::array<Handler, 3> handlers = {&TForm1::RadioButton1Click, &TForm1::RadioButton2Click,
+                                           &TForm1::RadioButton3Click};
+  const int xs[3] = {528, 584, 648};
+  for (int k = 0; k < 3; ++k) {
+    auto* radio = new QRadioButton(caption(models[k]->Caption), this);
+    radio->setObjectName(QStringLiteral("RadioButton%1").arg(k + 1));
+    radio->setGeometry(xs[k], 16, 57, 25);
+    // The model keeps exactly one checked; the widgets show it.
+    radio->setAutoExclusive(false);
+    // White captions: the window text colour does not read on purple.
+    setColours(radio, QPalette::Window, look::kPurple, QPalette::WindowText, Qt::white);
+    radio->setStyleSheet(QStringLiteral("QRadioButton { spacing: 3px; }"));
+    const Handler handler = handlers[k];
+    connect(radio, &QRadioButton::clicked, this,
+            [this, handler] { run([this, handler] { (model_.*handler)(); }); });
+    radio_[k] = radio;
+  }
+}
+
+QAbstractButton* Form1Window::button(std::string_view name) const {
+  return findChild<QAbstractButton*>(componentName(name), Qt::FindDirectChildrenOnly);
+}
+
+void Form1Window::run(const std::function<void()>& handler) {
+  if (running_) return;
+  running_ = true;
+  pushToModel();
+  model_.Perform(handler);
+  pullFromModel();
+  running_ = false;
+  if (closePending_) {
+    closePending_ = false;
+    close();
+  }
+}
+
+void Form1Window::pushToModel() {
+  const QString text = memo1_->toPlainText();
+  model_.Memo1.SetText(fromWidgetText(text));
+  const QTextCursor cursor = memo1_->textCursor();
+  const long start = toEngineOffset(text, cursor.selectionStart());
+  const long end = toEngineOffset(text, cursor.selectionEnd());
+  model_.Memo1.SetSelection(start, end - start);
+
+  // The result box goes back only when the user has edited it, through the
+  // set it is shown in.
+  if (memo2_->document()->isModified()) {
+    const QString result = memo2_->toPlainText();
+    model_.Memo2.SetText(shownCharset_ == ResultBox::Charset::Greek ? fromGreekWidgetText(result)
+                                                                    : fromWidgetText(result));
+    memo2_->document()->setModified(false);
+  }
+  model_.Edit1.Text = fromWidgetText(edit1_->text());
+}
+
+void Form1Window::pullFromModel() {
+  const QString text = toWidgetText(model_.Memo1.Text());
+  if (memo1_->toPlainText() != text) memo1_->setPlainText(text);
+  const long selStart = model_.Memo1.SelStart();
+  QTextCursor cursor(memo1_->document());
+  cursor.setPosition(toWidgetPosition(text, selStart));
+  cursor.setPosition(toWidgetPosition(text, selStart + model_.Memo1.SelLength()),
+                     QTextCursor::KeepAnchor);
+  memo1_->setTextCursor(cursor);
+
+  shownCharset_ = model_.Memo2.DisplayCharset();
+  const std::string result = model_.Memo2.Text();
+  const QString shown = shownCharset_ == ResultBox::Charset::Greek ? toGreekWidgetText(result)
+                                                                   : toWidgetText(result);
+  if (memo2_->toPlainText() != shown) memo2_->setPlainText(shown);
+  memo2_->document()->setModified(false);
+
+  const QString edit = toWidgetText(model_.Edit1.Text);
+  if (edit1_->text() != edit) edit1_->setText(edit);
+
+  const std::array<const velsira::RadioButton*, 3> models = {&model_.RadioButton1, &model_.RadioButton2,
+                                                    &model_.RadioButton3};
+  for (size_t k = 0; k < 3; ++k) radio_[k]->setChecked(models[k]->Checked);
+}
+
+std::vector<std::string> Form1Window::displayedLines(const std::string& text) {
+  // The box shows the text the engine reads, as the engine's own box would.
+  const QString wanted = toWidgetText(text);
+  if (memo1_->toPlainText() != wanted) memo1_->setPlainText(wanted);
+  auto* layout = qobject_cast<QPlainTextDocumentLayout*>(memo1_->document()->documentLayout());
+  // Until the window is shown the box has no width to wrap at.
+  if (!layout || !memo1_->isVisible()) return splitLines(text);
+
+  std::vector<std::string> lines;
+  for (QTextBlock block = memo1_->document()->begin(); block.isValid(); block = block.next()) {
+    layout->ensureBlockLayout(block);
+    const QTextLayout* blockLayout = block.layout();
+    const QString blockText = block.text();
+    if (!blockLayout || blockLayout->lineCount() == 0) {
+      lines.push_back(fromWidgetText(blockText));
+      continue;
+    }
+    for (int i = 0; i < blockLayout->lineCount(); ++i) {
+      const QTextLine line = blockLayout->lineAt(i);
+      lines.push_back(fromWidgetText(blockText.mid(line.textStart(), line.textLength())));
+    }
+  }
+  return lines;
+}
+
+void Form1Window::closeEvent(QCloseEvent* event) {
+  // A close asked while an operation runs takes effect when it ends.
+  if (running_) {
+    closePending_ = true;
+    event->ignore();
+    return;
+  }
+  QWidget::closeEvent(event);
+}
+
+}  // namespace velsira

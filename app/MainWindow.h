@@ -1,0 +1,72 @@
+// Form1, the main window "Velsira Version 1.0": the widgets that show the
+// main-window model, its input pad and its operation buttons.
+#pragma once
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/model/Form1.h"
+
+namespace velsira {
+
+class Form1Window : public QWidget {
+  Q_OBJECT
+
+ public:
+  // The window over model; it runs FormCreate's caret placement by showing
+  // the model as it stands.
+  explicit Form1Window(TForm1& model, QWidget* parent = nullptr);
+  ~Form1Window() override;
+
+  QPlainTextEdit* Memo1() const { return memo1_; }
+  QPlainTextEdit* Memo2() const { return memo2_; }
+  QLineEdit* Edit1() const { return edit1_; }
+  QRadioButton* RadioButton(int k) const { return radio_.at(static_cast<size_t>(k - 1)); }
+  // A button of the window by component name ("Button7", "SpeedButton1", ...).
+  QAbstractButton* button(std::string_view name) const;
+
+  // Runs a click handler of the model as the event loop does: the widgets'
+  // texts and selection go to the model first, the model comes back after;
+  // an error is shown in the error box. A click while a handler runs is
+  // ignored, so no handler runs inside another.
+  void run(const std::function<void()>& handler);
+  // The widgets' state into the model: texts (CR LF line breaks, code
+  // page 1254) and the input box's selection.
+  void pushToModel();
+  // The model into the widgets: texts, selection, display set, angle unit.
+  void pullFromModel();
+  // Lines of text as the input box displays them (wrapped at its width),
+  // in code page 1254.
+  std::vector<std::string> displayedLines(const std::string& text);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void buildBoxes();
+  void buildOperationButtons();
+  void buildPad();
+  void buildRadioButtons();
+
+  TForm1& model_;
+  QPlainTextEdit* memo1_ = nullptr;
+  QPlainTextEdit* memo2_ = nullptr;
+  QLineEdit* edit1_ = nullptr;
+  QLabel* label1_ = nullptr;
+  QLabel* label2_ = nullptr;
+  std::array<QRadioButton*, 3> radio_{};
+  ResultBox::Charset shownCharset_ = ResultBox::Charset::Turkish;
+  bool running_ = false;
+  bool closePending_ = false;
+};
+
+}  // namespace velsira

@@ -1,0 +1,53 @@
+// Message boxes and input dialogs: the texts arrive in code page 1254 and
+// are shown in Unicode; an answer goes back to code page 1254.
+#include "app/QtPlatform.h"
+
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+
+#include "engine/Cp1254.h"
+
+namespace velsira {
+
+namespace {
+
+QString shown(const std::string& cp1254) { return QString::fromStdString(cp1254ToUtf8(cp1254)); }
+
+void showBox(QWidget* parent, QMessageBox::Icon icon, const std::string& text) {
+  QMessageBox box(icon, QString::fromUtf8(kApplicationTitle), shown(text), QMessageBox::Ok,
+                  parent);
+  box.setObjectName(icon == QMessageBox::Critical ? QStringLiteral("ErrorBox")
+                                                  : QStringLiteral("MessageBox"));
+  box.setTextFormat(Qt::PlainText);
+  box.exec();
+}
+
+}  // namespace
+
+void QtMessageBoxes::ShowMessage(const std::string& text) {
+  if (beforeModal) beforeModal();
+  showBox(parent_, QMessageBox::NoIcon, text);
+}
+
+void QtMessageBoxes::ShowError(const std::string& text) {
+  if (beforeModal) beforeModal();
+  showBox(parent_, QMessageBox::Critical, text);
+}
+
+std::string QtInputDialogs::InputBox(const std::string& caption, const std::string& prompt,
+                                     const std::string& defaultText) {
+  if (beforeModal) beforeModal();
+  QInputDialog dialog(parent_);
+  dialog.setObjectName(QStringLiteral("InputDialog"));
+  dialog.setWindowTitle(shown(caption));
+  dialog.setLabelText(shown(prompt));
+  dialog.setInputMode(QInputDialog::TextInput);
+  dialog.setTextValue(shown(defaultText));
+  dialog.setOkButtonText(QStringLiteral("OK"));
+  dialog.setCancelButtonText(QStringLiteral("Cancel"));
+  if (dialog.exec() != QDialog::Accepted) return defaultText;
+  return utf8ToCp1254(dialog.textValue().toStdString());
+}
+
+}  // namespace velsira

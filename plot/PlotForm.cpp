@@ -1,0 +1,54 @@
+// The plot window: the chart and the "Tamam" button that hides the window.
+#include "plot/PlotForm.h"
+
+#include "app/Look.h"
+#include "plot/ProgressForm.h"
+
+namespace velsira {
+
+void DesktopPlotWindow::Show() {
+  visible_ = true;
+  if (view_) view_->ShowCentred();
+}
+
+void DesktopPlotWindow::Hide() {
+  visible_ = false;
+  if (view_) view_->hide();
+}
+
+bool DesktopPlotWindow::Visible() const { return view_ ? view_->isVisible() : visible_; }
+
+TForm3::TForm3(QWidget* mainWindow)
+    : QDialog(mainWindow, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      mainWindow_(mainWindow),
+      chart_(new LineChart(this)),
+      button1_(new QPushButton(QStringLiteral("Tamam"), this)) {
+  setObjectName(QStringLiteral("Form3"));
+  setWindowTitle(QStringLiteral("Grafik Oluşturucu"));
+  setFixedSize(651, 530);
+  setFont(look::defaultFont());
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, look::kActiveCaptionGradient);
+  setPalette(pal);
+  setAutoFillBackground(true);
+
+  chart_->setObjectName(QStringLiteral("Chart1"));
+  chart_->setGeometry(8, 8, 640, 480);
+  button1_->setObjectName(QStringLiteral("Button1"));
+  button1_->setGeometry(240, 496, 177, 25);
+  button1_->setAutoDefault(false);
+  // Button1Click: "Tamam" only hides the window; the points stay.
+  connect(button1_, &QPushButton::clicked, this, &QWidget::hide);
+}
+
+void TForm3::ShowCentred() {
+  if (!isVisible()) {
+    show();
+    centreOver(this, mainWindow_);
+  }
+  raise();
+  activateWindow();
+}
+
+}  // namespace velsira

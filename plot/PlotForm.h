@@ -1,0 +1,45 @@
+// Form3, the plot window "Grafik Oluşturucu" with the chart Chart1.
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+#include <QPushButton>
+
+#include "chart/LineChart.h"
+#include "engine/Platform.h"
+
+namespace velsira {
+
+class TForm3;
+
+// Form3 as the drivers see it: Show/Hide, passed on to the window.
+class DesktopPlotWindow : public PlotWindow {
+ public:
+  void Show() override;
+  void Hide() override;
+  bool Visible() const override;
+  void attach(TForm3* view) { view_ = view; }
+
+ private:
+  QPointer<TForm3> view_;
+  bool visible_ = false;
+};
+
+class TForm3 : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TForm3(QWidget* mainWindow);
+
+  LineChart* Chart1() const { return chart_; }
+  QPushButton* Button1() const { return button1_; }
+  // Shows the window, not modal, centred over the main window.
+  void ShowCentred();
+
+ private:
+  QPointer<QWidget> mainWindow_;
+  LineChart* chart_;
+  QPushButton* button1_;
+};
+
+}  // namespace velsira
