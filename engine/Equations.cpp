@@ -1,11 +1,142 @@
-// Equation solving (being built).
+// Equation solving. The quadratic solver finds its coefficients by character
+// positions in the first factor argument, not by parsing, and writes a worked
+// solution line by line, so that a failure leaves the lines written so far.
+// The root scan drives EvaluateAt once per integer of the interval.
 #include "engine/Equations.h"
 
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
+#include "engine/Arithmetic.h"
+#include "engine/Cp1254.h"
 #include "engine/Errors.h"
+#include "engine/NumberText.h"
+#include "engine/Text.h"
 
 namespace velsira {
+namespace {
 
-void Equations::Button2Click() { throw EngineError("Equations are not built yet"); }
-void Equations::Button39Click() { throw EngineError("Equations are not built yet"); }
+const char kSquare = '\xB2';
+
+// The decimal text of a 128-bit integer.
+std::string Int128ToText(__int128 v) {
+  if (v == 0) return "0";
+  const bool negative = v < 0;
+  unsigned __int128 u = negative ? -static_cast<unsigned __int128>(v) : static_cast<unsigned __int128>(v);
+  std::string digits;
+  while (u != 0) {
+    digits.insert(digits.begin(), static_cast<char>('0' + static_cast<int>(u % 10)));
+    u /= 10;
+  }
+  return negative ? "-" + digits : digits;
+}
+
+// The character of s at 1-based position i, or the empty text.
+std::string_view charAt(std::string_view s, long i) { return i < 1 ? std::string_view() : substring(s, i, 1); }
+
+}  // namespace
+
+std::string Equations::ThreeDecimalText(long double v) {
+  const bool negative = v < 0;
+  // Thirty decimals of the exact value decide the rounding at the third.
+  const long double magnitude = std::fabs(v);
+  const int size = std::snprintf(nullptr, 0, "%.30Lf", magnitude);
+  std::vector<char> buffer(static_cast<size_t>(size) + 1);
+  std::snprintf(buffer.data(), buffer.size(), "%.30Lf", magnitude);
+  const std::string exact(buffer.data());
+  const size_t point = exact.find('.');
+  std::string units = exact.substr(0, point) + exact.substr(point + 1, 3);  // thousandths
+  if (exact[point + 4] >= '5') {
+    size_t i = units.size();
+    while (i > 0 && units[i - 1] == '9') units[--i] = '0';
+    if (i == 0) units.insert(units.begin(), '1');
+    else ++units[i - 1];
+  }
+  std::string text = (negative ? "-" : "") + units.substr(0, units.size() - 3) + "." + units.substr(units.size() - 3);
+  if (text.size() < 5) text.insert(0, 5 - text.size(), ' ');
+  return text;
+}
+
+void Equations::Button2Click() {
+  w_.ClearResults();
+  prep_.InsertUnitCoefficients();
+  w_.Memo2.SetDisplayCharset(ResultBox::Charset::Turkish);
+  TForm2& f = w_.Form2;
+  split_.SplitFactors(w_.Memo1.Text());
+  // The equation is the first factor argument, read afresh at every use.
+  auto s = [&f]() -> const std::string& { return f.Memo8.get(0); };
+
+  // p: the position of the "²" of the last "x²" beginning within the first
+  // nine characters.
+  long p = 0;
+  for (long i = 2; i <= 10; ++i)
+    if (substring(s(), i - 1, 2) == std::string("x") + kSquare) p = i;
+  const int32_t a = TextToInt(substring(s(), 1, p - 2));
+
+  // q: just after the linear x; b is the text between "²" and that x, or 1
+  // when exactly one character stands between them.
+  long q = 0;
+  int32_t b = 0;
+  for (long i = 2; i <= 10; ++i) {
+    const bool linearX = charAt(s(), i - 1) == "x" && charAt(s(), i) != std::string(1, kSquare);
+    if (linearX && i > p + 3) {
+      q = i;
+      b = TextToInt(substring(s(), p + 1, q - p - 2));
+    }
+    if (linearX && i == p + 3) {
+      q = i;
+      b = 1;
+    }
+  }
+  // c: everything after the linear x; empty when there is none.
+  const int32_t c = TextToInt(q > 0 ? substring(s(), q, static_cast<long>(s().size())) : std::string_view());
+
+  // Exact in 128 bits: 4·a·c alone can exceed 64 bits.
+  const __int128 d = static_cast<__int128>(b) * b - static_cast<__int128>(4) * a * c;
+  w_.Memo2.AddLine("Delta=" + Int128ToText(d));
+  const long double root = Sqrt(static_cast<long double>(static_cast<double>(d)));
+  const std::string r = ThreeDecimalText(root);
+  const long long minusB = -static_cast<long long>(b);
+  const long long twoA = 2LL * a;
+  w_.Memo2.AddLine("Kok Delta=" + r);
+  w_.Memo2.AddLine(std::string("Birinci KÖk ("_cp) + IntToText(minusB) + "+" + r + ")/" + IntToText(twoA));
+  w_.Memo2.AddLine(std::string("İkinci Kök ("_cp) + IntToText(minusB) + "-" + r + ")/" + IntToText(twoA));
+  w_.Memo2.AddLine("Bulunur.");
+  const long double x1 = Divide(Add(root, static_cast<long double>(minusB)), static_cast<long double>(twoA));
+  const long double x2 = Divide(Subtract(static_cast<long double>(minusB), root), static_cast<long double>(twoA));
+  w_.Memo2.AddLine(std::string("Yani yaklaşık X1="_cp) + ThreeDecimalText(x1) + " ; " + "X2=" + ThreeDecimalText(x2) +
+                   "'dir");
+}
+
+void Equations::Button39Click() {
+  w_.ClearResults();
+  ProgressWindow& window = w_.ui.progress;
+  window.Show();
+  const std::string caption("Denklem için"_cp);
+  const int32_t xmin = TextToInt(
+      w_.ui.dialogs.InputBox(caption, std::string("Lütfen x'in tahmini minumum değerini giriniz."_cp), "-100"));
+  const int32_t xmax = TextToInt(
+      w_.ui.dialogs.InputBox(caption, std::string("Lütfen x'in tahmini maximum değerini giriniz."_cp), "100"));
+  ProgressBar& bar = window.ProgressBar1;
+  bar.SetRange(xmin, xmax);
+  // Each scan shows its own progress: the bar starts at the new minimum.
+  bar.SetPosition(xmin);
+
+  std::string roots;
+  std::string value;
+  for (long long x = xmin; x <= xmax; ++x) {
+    const std::string xText = IntToText(x);
+    calc_.EvaluateAt(xText, value);
+    if (value == "0") roots += "," + xText;
+    bar.StepBy(1);
+    if (x == xmax) {
+      w_.Memo2.Clear();
+      w_.Memo2.AddLine(roots.empty() ? std::string() : roots.substr(1));
+      window.Hide();
+    }
+  }
+}
 
 }  // namespace velsira

@@ -1,5 +1,9 @@
-// Equation solving: "Basit Denklem Çözme" and "Karışık Denklem Çözme".
+// Equation solving: "Basit Denklem Çözme", the worked solution of a quadratic
+// equation with integer coefficients, and "Karışık Denklem Çözme", the scan
+// of an interval for the integer roots of the input.
 #pragma once
+
+#include <string>
 
 #include "engine/Calculation.h"
 #include "engine/Preparation.h"
@@ -13,10 +17,18 @@ class Equations {
   Equations(WorkArea& w, Preparation& prep, Splitting& split, Calculation& calc)
       : w_(w), prep_(prep), split_(split), calc_(calc) {}
 
-  // "Basit Denklem Çözme": the worked quadratic solution.
+  // "Basit Denklem Çözme": reads a, b and c by position from the first factor
+  // argument of Form1.Memo1 («[(2x²-3x+1)]») and writes the six-line worked
+  // solution into Form1.Memo2, switching it to the Turkish display set.
   void Button2Click();
-  // "Karışık Denklem Çözme": the integer roots over an interval.
+  // "Karışık Denklem Çözme": asks for xmin and xmax, evaluates the input at
+  // every integer between them with the progress window shown, and writes
+  // the integers whose value is exactly "0", joined by ",".
   void Button39Click();
+
+  // The three-decimal format of the worked solution: fixed point with a ".",
+  // rounded half away from zero, right-aligned in at least five characters.
+  static std::string ThreeDecimalText(long double v);
 
  private:
   WorkArea& w_;
