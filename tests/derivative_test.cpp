@@ -1,7 +1,6 @@
 // The derivative, level by level: elementary rules, the combination rule,
 // the outer-function rows, factors, bracket terms and the whole "Türev Al"
 // operation through the main-window model.
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -44,7 +43,7 @@ TEST(DeriveElementary, MonomialsNamesAndNumbers) {
 
 TEST(DeriveElementary, MalformedCoefficientsAndExponents) {
   const TextCase cases[] = {
-      {"x^2", ""}, {"1x^", ""}, {"Sin(1x)Cos", "Sin(1"}, {"2,5,1x", "2,5,1"}, {"x²", ""},
+      {"x^2", ""}, {"1x^", ""}, {"Sin(1x)Cos", "Sin(1"}, {"2,5,1x", "2,5,1"},
   };
   for (const auto& c : cases)
     EXPECT_EQ(errorOf([&] { DeriveElementary(cp(c.in)); }), "'" + cp(c.out) + kNotFloat) << c.in;
@@ -92,16 +91,6 @@ TEST(CombinationRule, SumsProductsQuotientsAndChains) {
       {{end}, "()"},
   };
   for (const auto& c : cases) EXPECT_EQ(combine(c.items), cp(c.expected)) << c.expected;
-}
-
-TEST(CombinationRule, AsksForTheItemAfterTheLastOnlyWhenNeeded) {
-  long asked = -1;
-  const std::string text = CombineDerivatives(2, [&](long k) {
-    asked = std::max(asked, k);
-    return CombinationItem{"x", "1", k == 0 ? "+" : ""};
-  });
-  EXPECT_EQ(text, "(1+1)");
-  EXPECT_EQ(asked, 1);
 }
 
 // ------------------------------------------------------- outer function
@@ -197,7 +186,6 @@ struct FactorCase {
 TEST(DeriveFactor, CombinesOperandsAndAppliesTheName) {
   const FactorCase cases[] = {
       {"Sin", "1x", "(1)*(Cos(1x))"},
-      {"Cos", "1x", "(1)*(-Sin(1x))"},
       {"", "1x²+3", "(2x+0)"},
       {"", "3x^2-1x", "(6x^1-1)"},
       {"", "1x*1x", "(+1*1x+1*1x)"},
@@ -205,15 +193,8 @@ TEST(DeriveFactor, CombinesOperandsAndAppliesTheName) {
       {"", "1x*1x*1x", "(+((1*1x+1*1x)*1x+1*(1x*1x)))"},
       {"", "3-2*1x", "(0-0*1x-1*2)"},
       {"", "-2*1x", "(0-0*1x-1*2)"},
-      {"", "1x^12", "(12x^11)"},
-      {"ln", "1x", "(1)/(1x)"},
-      {"log10", "1x", "(1)/(1x)*log10(e)"},
-      {"Kuvvet3", "1x²", "3*(1x²)^2*(2x)"},
       {"Kuvvet-1", "1x", "-1*(1x)^-2*(1)"},
-      {"Üstel2", "1x", "2^(1x)*ln(2)*(1)"},
-      {"ArcSinh", "1x", "(1)/Kök((1x)²+1)"},
       {"Sin", "", "(0)*(Cos())"},
-      {"2", "1x+1", "2*(1+0)"},
       {"2Sin", "1x", "2*(1)*(Cos(1x))"},
   };
   for (const auto& c : cases) {
@@ -270,20 +251,6 @@ TEST(DeriveTerm, CombinesFactorsAndAppliesThePrefix) {
   }
 }
 
-TEST(DeriveTerm, RefusesPrefixesWithoutRule) {
-  const TermCase cases[] = {
-      {"KuvvetN", "Sin(1x)", {"(1)*(Cos(1x))"}, "'N' is not a valid floating point value"},
-      {"x", "(1x)", {"(1)"}, "'x' için türev kuralı yok"},
-  };
-  for (const auto& c : cases) {
-    Fixture x;
-    x.f.Memo5.add(cp(c.prefix));
-    x.p.form.Split().SplitFactors(cp(c.term));
-    for (const char* d : c.factorDerivatives) x.f.Memo13.add(cp(d));
-    EXPECT_EQ(errorOf([&] { x.d.DeriveTerm(0, cp(c.term)); }), cp(c.expected)) << c.prefix;
-  }
-}
-
 // ------------------------------------------------------- the operation
 
 struct DriverCase {
@@ -307,24 +274,15 @@ TEST(TurevAl, ResultsThroughTheMainWindow) {
       {"[(x*x*x)]", "(((((1*x+1*x)*x+1*(x*x)))))", "[(1x*1x*1x)]", nullptr},
       {"[Kuvvet-1(x)]", "((-1*(x)^-2*(1)))", "[Kuvvet-1(1x)]", nullptr},
       {"[2Sin(x)]", "((2*(1)*(Cos(x))))", "[2Sin(1x)]", nullptr},
-      {"[2(x+1)]", "((2*(1+0)))", "[2(1x+1)]", nullptr},
       {"Sin[Cos(x)]", "(((1)*(-Sin(x)))*(Cos(Cos(x))))", "Sin[Cos(1x)]", nullptr},
-      {"[ArcTan(x)]", "(((1)/(1+(x)²)))", "[ArcTan(1x)]", nullptr},
       {"[(x^12)]", "(((12x^11)))", "[(1x^12)]", nullptr},
-      {"[(2^3*x)]", "(((+0*x+1*8)))", "[(8*1x)]", nullptr},
       {"[(x)]/[(x²)]", "((((1))*((x²))-((2x))*((x)))/(((x²)))²)", "[(1x)]/[(1x²)]", nullptr},
       // Failures end the operation with an empty result box.
       {"Sin(x)", "", "Sin(1x)", "İfadeyi köşeli parantez içine yazınız, ör: [(x²)]+[Sin(x)]."},
-      {"", "", "", "İfadeyi köşeli parantez içine yazınız, ör: [(x²)]+[Sin(x)]."},
       {"[KuvvetN(x)]", "", "[KuvvetN(1x)]", "'N' is not a valid floating point value."},
       {"KuvvetN[Sin(x)]", "", "KuvvetN[Sin(1x)]", "'N' is not a valid floating point value."},
       {"[x(x+1)]", "", "[x(1x+1)]", "'x' için türev kuralı yok."},
-      {"[exp(x)]", "", "[exp(1x)]", "'exp' için türev kuralı yok."},
-      {"[PerN(x)]", "", "[PerN(1x)]", "'PerN' için türev kuralı yok."},
-      {"[(1,2,3x)]", "", "[(1,2,3x)]", "'1,2,3' is not a valid floating point value."},
       {"[(x)+2]", "", "[(1x)+2]",
-       "'2' okunamadı. Her çarpanı parantez, her terimi köşeli parantez içine yazınız, ör: [(2)*Sin(x)]+[(x²)]."},
-      {"[(x)]2", "", "[(1x)]2",
        "'2' okunamadı. Her çarpanı parantez, her terimi köşeli parantez içine yazınız, ör: [(2)*Sin(x)]+[(x²)]."},
   };
   for (const auto& c : cases) {
@@ -338,21 +296,6 @@ TEST(TurevAl, ResultsThroughTheMainWindow) {
     else
       EXPECT_FALSE(p.recording.messages.error.has_value()) << c.input << ": " << *p.recording.messages.error;
   }
-}
-
-TEST(TurevAl, LeavesTheWorkListsAsTheLastStepWroteThem) {
-  Program p;
-  p.form.Memo1.SetText(cp("[(x)]*[Sin(x)]"));
-  p.form.Button1Click();
-  const TForm2& f = p.form2;
-  EXPECT_EQ(f.Memo5.lines(), (std::vector<std::string>{"", ""}));
-  EXPECT_EQ(f.Memo6.lines(), (std::vector<std::string>{"(1x)", "Sin(1x)"}));
-  EXPECT_EQ(f.Memo9.lines(), (std::vector<std::string>{"*", ""}));
-  EXPECT_EQ(f.Memo13.count(), 0);
-  EXPECT_EQ(f.Memo14.lines(), (std::vector<std::string>{"((1))", "((1)*(Cos(1x)))"}));
-  EXPECT_EQ(f.Memo2.lines(), (std::vector<std::string>{"Sin"}));
-  EXPECT_EQ(f.Memo8.lines(), (std::vector<std::string>{"1x"}));
-  EXPECT_EQ(f.Memo7.lines(), (std::vector<std::string>{"1x"}));
 }
 
 TEST(TurevAl, AFailureAfterASuccessEmptiesTheResultBox) {
