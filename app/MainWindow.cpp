@@ -209,11 +209,11 @@ void Form1Window::pushToModel() {
 
   // The result box goes back only when the user has edited it, through the
   // set it is shown in.
-  if (memo2_->document()->isModified()) {
-    const QString result = memo2_->toPlainText();
+  const QString result = memo2_->toPlainText();
+  if (result != shownResult_) {
     model_.Memo2.SetText(shownCharset_ == ResultBox::Charset::Greek ? fromGreekWidgetText(result)
                                                                     : fromWidgetText(result));
-    memo2_->document()->setModified(false);
+    shownResult_ = result;
   }
   model_.Edit1.Text = fromWidgetText(edit1_->text());
 }
@@ -233,7 +233,7 @@ void Form1Window::pullFromModel() {
   const QString shown = shownCharset_ == ResultBox::Charset::Greek ? toGreekWidgetText(result)
                                                                    : toWidgetText(result);
   if (memo2_->toPlainText() != shown) memo2_->setPlainText(shown);
-  memo2_->document()->setModified(false);
+  shownResult_ = shown;
 
   const QString edit = toWidgetText(model_.Edit1.Text);
   if (edit1_->text() != edit) edit1_->setText(edit);

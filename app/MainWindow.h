@@ -64,6 +64,8 @@ class Form1Window : public QWidget {
   QLabel* label1_ = nullptr;
   QLabel* label2_ = nullptr;
   std::array<QRadioButton*, 3> radio_{};
+  // The result box as last shown from the model, and through which set.
+  QString shownResult_;
   ResultBox::Charset shownCharset_ = ResultBox::Charset::Turkish;
   bool running_ = false;
   bool closePending_ = false;

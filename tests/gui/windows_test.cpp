@@ -1,0 +1,192 @@
+// Program start and the other windows: the message boxes and input dialogs
+// as the user sees them, the progress window and the plot window.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QChart>
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "app/Desktop.h"
+#include "app/model/RecordingPlatform.h"
+#include "engine/Cp1254.h"
+#include "engine/Errors.h"
+#include "tests/gui/ModalHandler.h"
+
+namespace velsira {
+namespace {
+
+class DesktopTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    desktop.Form1().show();
+    QCoreApplication::processEvents();
+  }
+  testing::ModalHandler modals;
+  Desktop desktop;
+};
+
+TEST_F(DesktopTest, OnlyTheMainWindowShowsAtStart) {
+  EXPECT_TRUE(desktop.Form1().isVisible());
+  EXPECT_FALSE(desktop.Form3().isVisible());
+  EXPECT_FALSE(desktop.Form4().isVisible());
+  EXPECT_FALSE(desktop.platform().progress.Visible());
+  EXPECT_FALSE(desktop.platform().plot.Visible());
+  EXPECT_EQ(desktop.model().Memo1.SelStart(), 2);
+}
+
+TEST_F(DesktopTest, TheHintIsAPlainBoxOverTheMainWindow) {
+  modals.expect([](QWidget* w) {
+    auto* box = qobject_cast<QMessageBox*>(w);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->windowTitle(), QStringLiteral("Velsira"));
+    EXPECT_EQ(box->text(), QStringLiteral("Parantezin bir öncesine h yazınız.ör:Sinh(90)"));
+    EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
+    EXPECT_EQ(box->buttons().size(), 1);
+    box->button(QMessageBox::Ok)->click();
+  });
+  desktop.Form1().button("Button12")->click();
+  EXPECT_EQ(modals.answered(), 1);
+  EXPECT_EQ(desktop.Form1().Memo1()->toPlainText(), QStringLiteral("[()]"));
+}
+
+TEST_F(DesktopTest, TheErrorBoxShowsThePresentedTextWithTheErrorIcon) {
+  modals.expect([this](QWidget* w) {
+    auto* box = qobject_cast<QMessageBox*>(w);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->windowTitle(), QStringLiteral("Velsira"));
+    EXPECT_EQ(box->text(), QStringLiteral("'ş' is not a valid integer value."));
+    EXPECT_EQ(box->icon(), QMessageBox::Critical);
+    // Behind the box the main window already shows the partial output.
+    EXPECT_EQ(desktop.Form1().Memo2()->toPlainText(), QStringLiteral("a=1"));
+    box->button(QMessageBox::Ok)->click();
+  });
+  desktop.Form1().run([this] {
+    desktop.model().Memo2.AddLine("a=1");
+    raiseNotInteger("ş"_cp);
+  });
+  EXPECT_EQ(modals.answered(), 1);
+}
+
+TEST_F(DesktopTest, InputDialogsGiveTheAnswerOrTheDefaultOnCancel) {
+  modals.expect([](QWidget* w) {
+    auto* dialog = qobject_cast<QInputDialog*>(w);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Denklem için"));
+    EXPECT_EQ(dialog->labelText(), QStringLiteral("Lütfen x'in tahmini minumum değerini giriniz."));
+    EXPECT_EQ(dialog->textValue(), QStringLiteral("-100"));
+    dialog->setTextValue(QStringLiteral("-5ş"));
+    dialog->accept();
+  });
+  modals.expect([](QWidget* w) {
+    auto* dialog = qobject_cast<QInputDialog*>(w);
+    ASSERT_NE(dialog, nullptr);
+    dialog->setTextValue(QStringLiteral("7"));
+    dialog->reject();
+  });
+  InputDialogs& dialogs = desktop.platform().dialogs;
+  EXPECT_EQ(dialogs.InputBox(std::string("Denklem için"_cp),
+                             std::string("Lütfen x'in tahmini minumum değerini giriniz."_cp),
+                             "-100"),
+            "-5ş"_cp);
+  EXPECT_EQ(dialogs.InputBox(std::string("Denklem için"_cp), "max", "100"), "100");
+  EXPECT_EQ(modals.answered(), 2);
+}
+
+TEST_F(DesktopTest, TheProgressWindowShowsItsBarOverTheMainWindow) {
+  TForm4& form4 = desktop.Form4();
+  EXPECT_EQ(form4.windowTitle(), QStringLiteral("Lütfen Bekleyiniz..."));
+  EXPECT_EQ(form4.size(), QSize(345, 88));
+  EXPECT_EQ(form4.palette().color(QPalette::Window), QColor(128, 0, 128));
+  EXPECT_EQ(form4.ProgressBar1()->geometry(), QRect(40, 32, 257, 25));
+  EXPECT_EQ(form4.ProgressBar1()->minimum(), 0);
+  EXPECT_EQ(form4.ProgressBar1()->maximum(), 200);
+
+  ProgressWindow& progress = desktop.platform().progress;
+  progress.Show();
+  EXPECT_TRUE(form4.isVisible());
+  EXPECT_TRUE(progress.Visible());
+  EXPECT_LE((form4.frameGeometry().center() - desktop.Form1().frameGeometry().center())
+                .manhattanLength(),
+            1);
+
+  // The bar follows its model step by step.
+  progress.ProgressBar1.SetRange(-100, 100);
+  progress.ProgressBar1.SetPosition(-100);
+  for (int i = 0; i < 50; ++i) progress.ProgressBar1.StepBy(1);
+  EXPECT_EQ(form4.ProgressBar1()->minimum(), -100);
+  EXPECT_EQ(form4.ProgressBar1()->maximum(), 100);
+  EXPECT_EQ(form4.ProgressBar1()->value(), -50);
+  // A range of one value shows a full bar, never the busy indicator.
+  progress.ProgressBar1.SetRange(0, 0);
+  EXPECT_GT(form4.ProgressBar1()->maximum(), form4.ProgressBar1()->minimum());
+  EXPECT_EQ(form4.ProgressBar1()->value(), form4.ProgressBar1()->maximum());
+  EXPECT_THROW(progress.ProgressBar1.SetRange(5, 4), EngineError);
+
+  progress.Hide();
+  EXPECT_FALSE(form4.isVisible());
+  EXPECT_FALSE(progress.Visible());
+}
+
+TEST_F(DesktopTest, ThePlotWindowIsSetUpAndTamamOnlyHidesIt) {
+  TForm3& form3 = desktop.Form3();
+  EXPECT_EQ(form3.windowTitle(), QStringLiteral("Grafik Oluşturucu"));
+  EXPECT_EQ(form3.size(), QSize(651, 530));
+  EXPECT_TRUE(form3.windowFlags().testFlag(Qt::Tool));
+  LineChart* chart = form3.Chart1();
+  EXPECT_EQ(chart->geometry(), QRect(8, 8, 640, 480));
+  EXPECT_EQ(chart->chart()->title(), QStringLiteral("Denklemin Grafiği"));
+  EXPECT_EQ(chart->chart()->titleFont().pixelSize(), 16);
+  EXPECT_EQ(chart->chart()->titleBrush().color(), QColor(0, 0, 255));
+  EXPECT_FALSE(chart->chart()->legend()->isVisible());
+  EXPECT_EQ(chart->BottomAxis()->titleText(), QStringLiteral("x ekseni"));
+  EXPECT_EQ(chart->LeftAxis()->titleText(), QStringLiteral("y ekseni"));
+  EXPECT_EQ(chart->BottomAxis()->min(), -100);
+  EXPECT_EQ(chart->BottomAxis()->max(), 100);
+  EXPECT_EQ(chart->LeftAxis()->min(), -500);
+  EXPECT_EQ(chart->LeftAxis()->max(), 500);
+  EXPECT_EQ(chart->Series1()->color(), QColor(255, 0, 0));
+  EXPECT_FALSE(chart->Series1()->pointsVisible());
+  EXPECT_EQ(form3.Button1()->text(), QStringLiteral("Tamam"));
+  EXPECT_EQ(form3.Button1()->geometry(), QRect(240, 496, 177, 25));
+
+  chart->AddXY(1, 1);
+  desktop.platform().plot.Show();
+  EXPECT_TRUE(form3.isVisible());
+  EXPECT_LE((form3.frameGeometry().center() - desktop.Form1().frameGeometry().center())
+                .manhattanLength(),
+            1);
+  form3.Button1()->click();
+  EXPECT_FALSE(form3.isVisible());
+  EXPECT_FALSE(desktop.platform().plot.Visible());
+  EXPECT_EQ(chart->Series1()->count(), 1);
+}
+
+TEST(LineChartTest, KeepsPointsInAscendingXAndRefusesInvertedRanges) {
+  LineChart chart;
+  for (double x : {3.0, -1.0, 2.0, 2.0, 150.0, -100.0}) chart.AddXY(x, x * 10);
+  std::vector<double> xs;
+  for (const QPointF& p : chart.Series1()->points()) xs.push_back(p.x());
+  EXPECT_EQ(xs, (std::vector<double>{-100, -1, 2, 2, 3, 150}));
+
+  chart.SetBottomRange(150, 300);
+  chart.SetLeftRange(7, 7);
+  EXPECT_EQ(chart.BottomAxis()->min(), 150);
+  EXPECT_EQ(chart.BottomAxis()->max(), 300);
+  for (auto set : {&LineChart::SetBottomRange, &LineChart::SetLeftRange}) {
+    try {
+      (chart.*set)(10, 9);
+      ADD_FAILURE() << "an inverted range was accepted";
+    } catch (const EngineError& e) {
+      EXPECT_EQ(e.text(), "Axis Maximum Value must be >= Minimum");
+    }
+  }
+  EXPECT_EQ(chart.BottomAxis()->max(), 300);
+}
+
+}  // namespace
+}  // namespace velsira
