@@ -1,5 +1,6 @@
 // Equation solving: the three-decimal format, the worked quadratic solution
 // and the driving of the integer-root scan (dialogs, progress window, bounds).
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -159,6 +160,63 @@ TEST(Button39Click, ARefusedFirstBoundAsksNoFurther) {
   p.form.Perform([&] { p.form.Button39Click(); });
   EXPECT_EQ(p.recording.dialogs.asked.size(), 1u);
   EXPECT_EQ(p.recording.messages.error.value_or(""), "'1,5' is not a valid integer value.");
+}
+
+struct ScanCase {
+  std::string input;
+  std::optional<std::string> xmin, xmax;  // nullopt: Cancel
+  std::vector<std::string> lines;
+};
+
+TEST(Button39Click, ListsTheIntegerRootsInAscendingOrder) {
+  const ScanCase cases[] = {
+      {"[(x\xB2-x-2)]", std::nullopt, std::nullopt, {"-1,2"}},  // both defaults: -100 .. 100
+      {"[(x\xB2-4)]", std::string("-2"), std::string("2"), {"-2,2"}},
+      {"[(x-3)]", std::string("3"), std::string("3"), {"3"}},
+      {"[(x\xB2+1)]", std::string("3"), std::string("3"), {""}},
+      {"[(x\xB2-2)]", std::string("-10"), std::string("10"), {""}},  // no integer root
+      {"[Sin(x)]", std::string("-360"), std::string("360"), {"-360,-180,0,180,360"}},
+      {"[(x)]", std::string("+0"), std::string("0"), {"0"}},
+  };
+  for (const auto& c : cases) {
+    Program p;
+    p.form.Memo1.SetText(c.input);
+    p.recording.dialogs.answers = {c.xmin, c.xmax};
+    p.form.Perform([&] { p.form.Button39Click(); });
+    EXPECT_EQ(p.recording.messages.error.value_or(""), "") << c.input;
+    EXPECT_EQ(p.form.Memo2.Lines(), c.lines) << c.input;
+    EXPECT_EQ(p.form.Memo1.Text(), c.input) << c.input;
+    EXPECT_FALSE(p.recording.progress.Visible()) << c.input;
+  }
+}
+
+TEST(Button39Click, EachScanShowsItsOwnProgress) {
+  Program p;
+  ProgressBar& bar = p.recording.progress.ProgressBar1;
+  std::vector<long> positions;
+  bar.onChanged = [&] { positions.push_back(bar.Position()); };
+  p.form.Memo1.SetText("[(x)]");
+  for (int run = 0; run < 2; ++run) {
+    positions.clear();
+    p.recording.dialogs.answers = {std::string("-2"), std::string("2")};
+    p.form.Button39Click();
+    // The range, then the new minimum, then one advance per integer; the
+    // last advance stays at the maximum.
+    const long held = run == 0 ? 0 : 2;
+    EXPECT_EQ(positions, (std::vector<long>{held, -2, -1, 0, 1, 2, 2})) << run;
+    EXPECT_EQ(p.form.Memo2.Lines(), std::vector<std::string>{"0"});
+  }
+}
+
+TEST(Button39Click, AnEvaluationErrorStopsTheScanWithTheWindowShown) {
+  Program p;
+  p.form.Memo1.SetText("[ln(x)]");
+  p.recording.dialogs.answers = {std::string("-2"), std::string("2")};
+  p.form.Perform([&] { p.form.Button39Click(); });
+  EXPECT_EQ(p.recording.messages.error.value_or(""), "Invalid floating point operation.");
+  EXPECT_TRUE(p.recording.progress.Visible());
+  EXPECT_EQ(p.recording.progress.ProgressBar1.Position(), -2);
+  EXPECT_EQ(p.form.Memo1.Text(), "[ln(x)]");
 }
 
 }  // namespace
