@@ -18,6 +18,7 @@ namespace {
 enum class Match {
   Exact,           // the name is the row's text
   Prefix,          // the name begins with the row's text
+  PrefixNumber,    // the row's text followed by a number text («Kök3»)
   ElementaryName,  // a function name of the elementary table ("x" is no function)
   PlainNumber,     // a plain number such as "2" or "2pi"
 };
@@ -53,7 +54,7 @@ constexpr std::array<OuterRow, 24> kOuterRows = {{
     {Match::Prefix, "Üstele"_cp, "e%r^(%u)*%A"},
     {Match::Prefix, "Üstel"_cp, "%r^(%u)*ln(%r)*%A"},
     {Match::Exact, "Kök"_cp, "%A/(2*Kök(%u))"_cp},
-    {Match::Prefix, "Kök"_cp, "%A/(%r*Kök%r(%u)^%m)"_cp},
+    {Match::PrefixNumber, "Kök"_cp, "%A/(%r*Kök%r(%u)^%m)"_cp},
     {Match::ElementaryName, "", "%A*(%d(%u))"},
     {Match::PlainNumber, "", "%N*%A"},
 }};
@@ -62,6 +63,12 @@ bool matches(const OuterRow& row, std::string_view name) {
   switch (row.match) {
     case Match::Exact: return name == row.name;
     case Match::Prefix: return name.starts_with(row.name);
+    case Match::PrefixNumber: {
+      if (!name.starts_with(row.name) || name.size() == row.name.size()) return false;
+      const std::string_view rest = name.substr(row.name.size());
+      long double ignored;
+      return rest.find_first_not_of("0123456789,") == std::string_view::npos && TryTextToFloat(rest, ignored);
+    }
     case Match::ElementaryName: return name != "x" && IsElementaryName(name);
     case Match::PlainNumber: return Preparation::isConstantText(name);
   }
@@ -80,7 +87,8 @@ bool namesFunction(const OuterRow& row) {
 }
 
 std::string applyRow(const OuterRow& row, std::string_view name, std::string_view u, std::string_view a) {
-  const std::string_view rest = row.match == Match::Prefix ? name.substr(row.name.size()) : std::string_view{};
+  const bool prefix = row.match == Match::Prefix || row.match == Match::PrefixNumber;
+  const std::string_view rest = prefix ? name.substr(row.name.size()) : std::string_view{};
   std::string out;
   out.reserve(row.text.size() + 2 * u.size() + a.size());
   for (size_t i = 0; i < row.text.size(); ++i) {
