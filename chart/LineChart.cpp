@@ -38,8 +38,10 @@ LineChart::LineChart(QWidget* parent)
 
   bottom_->setTitleText(QStringLiteral("x ekseni"));
   bottom_->setRange(-100, 100);
+  bottom_->setLabelFormat(QStringLiteral("%g"));
   left_->setTitleText(QStringLiteral("y ekseni"));
   left_->setRange(-500, 500);
+  left_->setLabelFormat(QStringLiteral("%g"));
   chart->addAxis(bottom_, Qt::AlignBottom);
   chart->addAxis(left_, Qt::AlignLeft);
   series_->attachAxis(bottom_);

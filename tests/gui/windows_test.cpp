@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QThread>
 
 #include "app/Desktop.h"
 #include "app/model/RecordingPlatform.h"
@@ -130,6 +131,38 @@ TEST_F(DesktopTest, TheProgressWindowShowsItsBarOverTheMainWindow) {
   progress.Hide();
   EXPECT_FALSE(form4.isVisible());
   EXPECT_FALSE(progress.Visible());
+}
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+ public:
+  explicit PaintCounter(QWidget* w) { w->installEventFilter(this); }
+  int count = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint) ++count;
+    return false;
+  }
+};
+
+TEST_F(DesktopTest, TheWindowsRepaintWhileAScanRuns) {
+  PaintCounter resultBox(desktop.Form1().Memo2()->viewport());
+  int paintsDuringScan = 0;
+  desktop.Form1().run([&] {
+    ProgressWindow& progress = desktop.platform().progress;
+    progress.Show();
+    progress.ProgressBar1.SetRange(0, 60);
+    const int before = resultBox.count;
+    desktop.Form1().Memo2()->viewport()->update();
+    for (int i = 0; i < 60; ++i) {
+      QThread::msleep(2);
+      progress.ProgressBar1.StepBy(1);
+    }
+    paintsDuringScan = resultBox.count - before;
+    progress.Hide();
+  });
+  EXPECT_GT(paintsDuringScan, 0);
 }
 
 TEST_F(DesktopTest, ThePlotWindowIsSetUpAndTamamOnlyHidesIt) {
