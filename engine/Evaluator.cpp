@@ -288,8 +288,45 @@ void Evaluator::EvaluateFunction(std::string_view name, std::string_view argumen
   result = RoundTo12Decimals(result);
 }
 
+namespace {
+
+// v rounded to 12 decimals exactly, as the fixed notation writes it (to
+// nearest, ties to even), and read back: for |v| < 2^52 the rounded value
+// times 10^12 is an integer below 2^92, exact in 128 bits; where it is below
+// 2^64 it is held exactly, and one division by the exactly held 10^12 reads
+// it back correctly rounded. False where that does not hold.
+bool roundTo12Fast(long double v, long double& rounded) {
+  const long double a = std::fabs(v);
+  if (a == 0) {
+    rounded = 0;
+    return true;
+  }
+  if (!(a < 4503599627370496.0L)) return false;
+  uint64_t m = 0;
+  int e = 0;
+  if (!SplitExtended(a, m, e)) return false;
+  const int shift = -e;  // a = m / 2^shift, shift > 11
+  constexpr uint64_t kScale = 1000000000000ULL;
+  const unsigned __int128 p = static_cast<unsigned __int128>(m) * kScale;  // below 2^104
+  unsigned __int128 q = 0;
+  if (shift < 105) {
+    q = p >> shift;
+    const unsigned __int128 rest = p - (q << shift);
+    const unsigned __int128 half = static_cast<unsigned __int128>(1) << (shift - 1);
+    if (rest > half || (rest == half && (q & 1))) ++q;
+  }
+  if (q >> 64) return false;
+  const long double r = static_cast<long double>(static_cast<uint64_t>(q)) / static_cast<long double>(kScale);
+  rounded = v < 0 ? -r : r;
+  return true;
+}
+
+}  // namespace
+
 std::string Evaluator::RoundTo12Decimals(std::string_view t) {
   const long double v = TextToFloat(t);
+  long double rounded = 0;
+  if (roundTo12Fast(v, rounded)) return FloatToText(rounded);
   // Fixed notation with 12 decimals; the largest extended value has 4933
   // integer digits.
   char buffer[5000];

@@ -32,6 +32,11 @@ bool TryTextToFloat(std::string_view text, long double& value);
 // Raises "'%s' is not a valid integer value" for anything else.
 int32_t TextToInt(std::string_view text);
 
+// Splits a finite, non-zero, normal |v| into m * 2^e with a 64-bit m whose top
+// bit is set: the exact binary form the fast conversions compute with. False
+// for other values, and where long double is not the 64-bit-mantissa type.
+bool SplitExtended(long double v, uint64_t& m, int& e);
+
 // Writes an integer in decimal with a leading "-" when negative.
 std::string IntToText(long long v);
 

@@ -111,23 +111,38 @@ bool Preparation::isConstantText(std::string_view s) {
   return true;
 }
 
-void Preparation::IsConstantText(std::string_view s, std::string& flag) { flag = isConstantText(s) ? "1" : "0"; }
+void Preparation::IsConstantText(std::string_view s, std::string& flag) { flag.assign(1, isConstantText(s) ? '1' : '0'); }
 
 std::string Preparation::insertUnitCoefficients(std::string_view t) {
-  std::string s = replaceAll(t, "+x", "+1x");
-  s = replaceAll(s, "-x", "-1x");
-  s = replaceAll(s, "*x", "*1x");
-  s = replaceAll(s, "/x", "/1x");
-  return replaceAll(s, "(x", "(1x");
+  // The five replace-alls of "+x", "-x", "*x", "/x" and "(x" in one pass:
+  // their matches never overlap, and an inserted "1" creates no new match.
+  std::string s;
+  s.reserve(t.size() + 8);
+  for (size_t i = 0; i < t.size(); ++i) {
+    if (t[i] == 'x' && i > 0 && (isOperator(t[i - 1]) || t[i - 1] == '(')) s += '1';
+    s += t[i];
+  }
+  return s;
 }
 
 std::string Preparation::substituteConstants(std::string_view t) {
   static const std::string e = FloatToText(std::exp(1.0L));
-  std::string s(t);
-  for (const char* op : {"+", "-", "*", "/", "("}) {
-    const std::string o(op);
-    s = replaceAll(s, o + "pi", o + std::string(kPiText));
-    s = replaceAll(s, o + "e", o + e);
+  // The ten replace-alls ("+pi", "+e", "-pi", ..., "(e") in one pass: every
+  // match is an operator or "(" followed by "pi" or "e", so no two overlap,
+  // and the inserted numbers create no new match.
+  std::string s;
+  s.reserve(t.size() + 24);
+  for (size_t i = 0; i < t.size(); ++i) {
+    const char c = t[i];
+    s += c;
+    if (!(isOperator(c) || c == '(')) continue;
+    if (t.substr(i + 1, 2) == "pi") {
+      s += kPiText;
+      i += 2;
+    } else if (i + 1 < t.size() && t[i + 1] == 'e') {
+      s += e;
+      i += 1;
+    }
   }
   return s;
 }

@@ -86,30 +86,55 @@ void Splitting::JoinSignedOperands() {
   }
 }
 
+namespace {
+
+// Working memory of the unread-text check: on the stack for the texts a user
+// types, on the heap beyond that.
+template <typename T, size_t N>
+class Scratch {
+ public:
+  explicit Scratch(size_t n) : data_(n <= N ? local_ : (heap_.resize(n), heap_.data())) {}
+  T& operator[](size_t i) { return data_[i]; }
+
+ private:
+  T local_[N];
+  std::vector<T> heap_;
+  T* data_;
+};
+
+}  // namespace
+
 void Splitting::CheckAllRead(std::string_view t, char open, char close) {
-  std::vector<size_t> opens, closes;
-  for (size_t p = 0; p < t.size(); ++p) {
-    if (t[p] == open) opens.push_back(p);
-    if (t[p] == close) closes.push_back(p);
+  size_t openCount = 0, closeCount = 0;
+  for (char c : t) {
+    if (c == open) ++openCount;
+    if (c == close) ++closeCount;
   }
-  if (opens.size() != closes.size()) return;
-  for (size_t i = 0; i < opens.size(); ++i) {
+  if (openCount != closeCount) return;
+  Scratch<size_t, 64> opens(openCount), closes(closeCount);
+  for (size_t p = 0, o = 0, c = 0; p < t.size(); ++p) {
+    if (t[p] == open) opens[o++] = p;
+    if (t[p] == close) closes[c++] = p;
+  }
+  for (size_t i = 0; i < openCount; ++i) {
     if (closes[i] < opens[i]) return;
-    if (i + 1 < opens.size() && opens[i + 1] < closes[i]) return;
+    if (i + 1 < openCount && opens[i + 1] < closes[i]) return;
   }
-  std::vector<bool> read(t.size(), false);
-  for (size_t i = 0; i < opens.size(); ++i) {
-    for (size_t p = opens[i]; p <= closes[i]; ++p) read[p] = true;
+  Scratch<unsigned char, 256> read(t.size());
+  for (size_t p = 0; p < t.size(); ++p) read[p] = 0;
+  for (size_t i = 0; i < openCount; ++i) {
+    for (size_t p = opens[i]; p <= closes[i]; ++p) read[p] = 1;
     // The name: what the list keeps of the text before the opening one, never
     // reaching back over the character right after the previous closing one.
     const size_t regionStart = i == 0 ? 0 : closes[i - 1] + 2;
     if (regionStart < opens[i]) {
       const std::string_view name = reduceR(t.substr(0, opens[i]), true);
       const size_t nameStart = std::max(regionStart, opens[i] - name.size());
-      for (size_t p = nameStart; p < opens[i]; ++p) read[p] = true;
+      for (size_t p = nameStart; p < opens[i]; ++p) read[p] = 1;
     }
   }
-  for (size_t c : closes) {
+  for (size_t i = 0; i < closeCount; ++i) {
+    const size_t c = closes[i];
     if (c + 1 < t.size()) read[c + 1] = isOperator(t[c + 1]);
   }
   for (size_t p = 0; p < t.size(); ++p) {

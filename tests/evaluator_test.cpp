@@ -3,6 +3,10 @@
 // every error text.
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <vector>
 
 #include "engine/Evaluator.h"
 #include "engine/NumberText.h"
@@ -242,6 +246,93 @@ TEST(EvaluateFunction, RoundingStepKeepsTwelveDecimals) {
   EXPECT_EQ(Evaluator::RoundTo12Decimals("1,5E-6"), "1,5E-6");
   EXPECT_EQ(Evaluator::RoundTo12Decimals("1,23456789012345E300"), "1,23456789012345E300");
   EXPECT_EQ(errorOf([] { Evaluator::RoundTo12Decimals("INF"); }), "'INF' is not a valid floating point value");
+}
+
+}  // namespace
+}  // namespace velsira
+
+namespace velsira {
+namespace {
+
+// The general format as the C library writes it: 15 significant digits by
+// "%.14Le", then the fixed or exponent form. The engine's number texts take
+// a faster exact route for common values and must agree with it everywhere.
+std::string referenceFloatToText(long double v) {
+  if (v == 0) return "0";
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.14Le", std::fabs(v));
+  std::string digits;
+  const char* p = buf;
+  for (; *p != 'e'; ++p)
+    if (*p != '.') digits += *p;
+  const int exponent = std::atoi(p + 1);
+  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+  std::string out = v < 0 ? "-" : "";
+  if (exponent < -4 || exponent >= 15) {
+    out += digits.substr(0, 1);
+    if (digits.size() > 1) out += "," + digits.substr(1);
+    return out + "E" + std::to_string(exponent);
+  }
+  if (exponent < 0) return out + "0," + std::string(static_cast<size_t>(-exponent - 1), '0') + digits;
+  if (digits.size() <= static_cast<size_t>(exponent) + 1)
+    return out + digits + std::string(static_cast<size_t>(exponent) + 1 - digits.size(), '0');
+  return out + digits.substr(0, static_cast<size_t>(exponent) + 1) + "," +
+         digits.substr(static_cast<size_t>(exponent) + 1);
+}
+
+TEST(NumberTextSpeedPaths, AgreeWithTheLibraryConversions) {
+  std::mt19937_64 random(6);
+  std::vector<long double> values = {
+      123456789012344.5L, 123456789012345.5L, 12345678901234.5L, 0.5L, 1E-5L, 9.99999999999999999E-6L, 1E15L,
+      999999999999999.5L, 99999999999999.95L, 9.9999999999999995L, 0.000123456789012345678L, 1.0L / 3,
+      2.0L / 3, 7.818594853652L, 0.1L, 0.3L, 123456.789L, 2147483647.0L, 4503599627370495.5L,
+  };
+  for (int k = 0; k < 20000; ++k) {
+    const long double mantissa = static_cast<long double>(random() | (1ULL << 63));
+    const int exponent = static_cast<int>(random() % 140) - 144;
+    values.push_back(std::ldexp(mantissa, exponent));
+    values.push_back(static_cast<long double>(random() % 100000000000ULL) /
+                     std::pow(10.0L, static_cast<int>(random() % 12)));
+  }
+  for (long double v : values) {
+    for (long double signed_v : {v, -v}) {
+      ASSERT_EQ(FloatToText(signed_v), referenceFloatToText(signed_v)) << static_cast<double>(signed_v);
+    }
+  }
+
+  // Reading: digit texts against the C library's correctly rounded strtold.
+  for (int k = 0; k < 20000; ++k) {
+    std::string text = k % 3 == 0 ? "-" : "";
+    const int intDigits = static_cast<int>(random() % 12);
+    const int decimals = static_cast<int>(random() % 24);
+    for (int i = 0; i < intDigits; ++i) text += static_cast<char>('0' + random() % 10);
+    if (intDigits == 0) text += '0';
+    if (decimals > 0) text += ',';
+    for (int i = 0; i < decimals; ++i) text += static_cast<char>('0' + random() % 10);
+    std::string c = text;
+    for (char& ch : c)
+      if (ch == ',') ch = '.';
+    ASSERT_EQ(TextToFloat(text), std::strtold(c.c_str(), nullptr)) << text;
+  }
+}
+
+TEST(NumberTextSpeedPaths, RoundingStepAgreesWithFixedNotation) {
+  std::mt19937_64 random(12);
+  std::vector<long double> values = {0.5E-12L, 1.5E-12L, 2.5E-12L, 0.0000000000005L, 17999999.9999999999995L,
+                                     18446744.073709551615L, 1E7L + 0.123456789012345L};
+  for (int k = 0; k < 20000; ++k) {
+    const long double mantissa = static_cast<long double>(random() | (1ULL << 63));
+    values.push_back(std::ldexp(mantissa, static_cast<int>(random() % 110) - 120));
+  }
+  for (long double v : values) {
+    for (long double signed_v : {v, -v}) {
+      const std::string text = FloatToText(signed_v);
+      char buf[128];
+      std::snprintf(buf, sizeof buf, "%.12Lf", TextToFloat(text));
+      const std::string expected = FloatToText(std::strtold(buf, nullptr));
+      ASSERT_EQ(Evaluator::RoundTo12Decimals(text), expected) << text;
+    }
+  }
 }
 
 }  // namespace
