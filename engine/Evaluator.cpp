@@ -231,16 +231,23 @@ bool Evaluator::ApplyRows(std::string_view name, std::string_view argument, std:
     result = FloatToText(v);
     applied = true;
   };
-  const AngleName* angle = findAngleName(name);
-  if (angle != nullptr) write(angleRowValue(angle->row, w_.Unit(), TextToFloat(argument)));
-  if (name == "log2") write(Log2(TextToFloat(argument)));
-  if (startsWith(name, "log")) {
-    const long double x = TextToFloat(argument);
-    const long double p = TextToFloat(name.substr(3));
-    write(Divide(Log2(x), Log2(p)));
+  // Rows are tested in order; a name can only meet the rows whose names
+  // begin with its first character, so the others are passed over at once.
+  const char first = name.empty() ? '\0' : name[0];
+  if (first == 'S' || first == 'C' || first == 'T' || first == 'A') {
+    const AngleName* angle = findAngleName(name);
+    if (angle != nullptr) write(angleRowValue(angle->row, w_.Unit(), TextToFloat(argument)));
   }
-  if (name == "log10") write(Log10(TextToFloat(argument)));
-  if (name == "ln") write(Ln(TextToFloat(argument)));
+  if (first == 'l') {
+    if (name == "log2") write(Log2(TextToFloat(argument)));
+    if (startsWith(name, "log")) {
+      const long double x = TextToFloat(argument);
+      const long double p = TextToFloat(name.substr(3));
+      write(Divide(Log2(x), Log2(p)));
+    }
+    if (name == "log10") write(Log10(TextToFloat(argument)));
+    if (name == "ln") write(Ln(TextToFloat(argument)));
+  }
   if (startsWith(name, kKuvvet)) {
     const long double x = TextToFloat(argument);
     write(Power(x, TextToFloat(name.substr(kKuvvet.size()))));
@@ -249,10 +256,12 @@ bool Evaluator::ApplyRows(std::string_view name, std::string_view argument, std:
     const long double x = TextToFloat(argument);
     write(Power(TextToFloat(name.substr(kUstel.size())), x));
   }
-  if (name == kKok) write(Sqrt(TextToFloat(argument)));
-  if (startsWith(name, kKok) && name.size() > kKok.size()) {
-    const long double x = TextToFloat(argument);
-    write(Power(x, Divide(1, TextToFloat(name.substr(kKok.size())))));
+  if (first == 'K') {
+    if (name == kKok) write(Sqrt(TextToFloat(argument)));
+    if (startsWith(name, kKok) && name.size() > kKok.size()) {
+      const long double x = TextToFloat(argument);
+      write(Power(x, Divide(1, TextToFloat(name.substr(kKok.size())))));
+    }
   }
   if (startsWith(name, "Per")) {
     const int32_t r = TextToInt(name.substr(3));

@@ -15,8 +15,11 @@ namespace {
 // The decimal digits of |v| rounded to 15 significant digits, without
 // trailing zeros, and the decimal exponent of the first digit.
 struct Digits {
-  std::string digits;
+  char digits[16] = {};
+  size_t size = 0;
   int exponent = 0;
+
+  std::string_view view() const { return {digits, size}; }
 };
 
 constexpr uint64_t kPow10[20] = {
@@ -82,45 +85,69 @@ bool roundTo15Fast(long double v, Digits& d) {
       buf[i] = static_cast<char>('0' + n % 10);
       n /= 10;
     }
-    int len = 15;
+    size_t len = 15;
     while (len > 1 && buf[len - 1] == '0') --len;
-    d.digits.assign(buf, static_cast<size_t>(len));
+    std::memcpy(d.digits, buf, len);
+    d.size = len;
     d.exponent = k;
     return true;
   }
   return false;
 }
 
+// Whole numbers below 1E15 have at most 15 digits: the 15-digit rounding
+// leaves them as they are.
+bool wholeDigits(long double v, Digits& d) {
+  const long double a = std::fabs(v);
+  if (!(a < 1E15L) || a != std::floor(a) || a == 0) return false;
+  uint64_t n = static_cast<uint64_t>(a);
+  char buf[16] = {};
+  size_t len = 0;
+  while (n > 0) {
+    buf[len++] = static_cast<char>('0' + n % 10);
+    n /= 10;
+  }
+  d.exponent = static_cast<int>(len) - 1;
+  size_t first = 0;  // trailing zeros are no digits of the number text
+  while (buf[first] == '0') ++first;
+  d.size = 0;
+  for (size_t i = len; i-- > first;) d.digits[d.size++] = buf[i];
+  return true;
+}
+
 Digits roundTo15(long double v) {
   Digits d;
-  if (roundTo15Fast(v, d)) return d;
+  if (wholeDigits(v, d) || roundTo15Fast(v, d)) return d;
   char buf[64];
   auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific, 14);
   std::string_view s(buf, static_cast<size_t>(res.ptr - buf));
   // s is "d.ddddddddddddddde[+-]xx"
   size_t e = s.find('e');
   for (char c : s.substr(0, e))
-    if (c != '.') d.digits += c;
+    if (c != '.' && d.size < 15) d.digits[d.size++] = c;
   int exp = 0;
   std::from_chars(s.data() + e + (s[e + 1] == '+' ? 2 : 1), s.data() + s.size(), exp);
   d.exponent = exp;
-  while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
+  while (d.size > 1 && d.digits[d.size - 1] == '0') --d.size;
   return d;
 }
 
 std::string fixedText(const Digits& d, bool negative) {
-  std::string out = negative ? "-" : "";
+  const std::string_view digits = d.view();
+  std::string out;
+  out.reserve(digits.size() + (d.exponent < 0 ? static_cast<size_t>(-d.exponent) : static_cast<size_t>(d.exponent)) + 3);
+  if (negative) out += '-';
   if (d.exponent < 0) {
     out += "0,";
     out.append(static_cast<size_t>(-d.exponent - 1), '0');
-    out += d.digits;
-  } else if (static_cast<size_t>(d.exponent) + 1 >= d.digits.size()) {
-    out += d.digits;
-    out.append(static_cast<size_t>(d.exponent) + 1 - d.digits.size(), '0');
+    out += digits;
+  } else if (static_cast<size_t>(d.exponent) + 1 >= digits.size()) {
+    out += digits;
+    out.append(static_cast<size_t>(d.exponent) + 1 - digits.size(), '0');
   } else {
-    out += d.digits.substr(0, static_cast<size_t>(d.exponent) + 1);
+    out += digits.substr(0, static_cast<size_t>(d.exponent) + 1);
     out += ',';
-    out += d.digits.substr(static_cast<size_t>(d.exponent) + 1);
+    out += digits.substr(static_cast<size_t>(d.exponent) + 1);
   }
   return out;
 }
@@ -180,9 +207,9 @@ std::string FloatToText(long double v) {
   if (d.exponent >= -4 && d.exponent < 15) return fixedText(d, v < 0);
   std::string out = v < 0 ? "-" : "";
   out += d.digits[0];
-  if (d.digits.size() > 1) {
+  if (d.size > 1) {
     out += ',';
-    out += d.digits.substr(1);
+    out += d.view().substr(1);
   }
   out += 'E';
   out += std::to_string(d.exponent);

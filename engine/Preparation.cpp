@@ -210,13 +210,28 @@ void Preparation::writeInput(const std::string& t) {
   if (t != w_.Memo1.Text()) w_.Memo1.SetText(t);
 }
 
-void Preparation::InsertUnitCoefficients() { writeInput(insertUnitCoefficients(w_.Memo1.Text())); }
+// Each box rewrite first looks for the one character its patterns need; a
+// text without it stays as it is.
 
-void Preparation::SubstituteConstants() { writeInput(substituteConstants(w_.Memo1.Text())); }
+void Preparation::InsertUnitCoefficients() {
+  if (w_.Memo1.Text().find('x') == std::string::npos) return;
+  writeInput(insertUnitCoefficients(w_.Memo1.Text()));
+}
 
-void Preparation::ExpandSuperscript(int n, char c) { writeInput(expandSuperscript(w_.Memo1.Text(), n, c)); }
+void Preparation::SubstituteConstants() {
+  if (w_.Memo1.Text().find_first_of("pe") == std::string::npos) return;
+  writeInput(substituteConstants(w_.Memo1.Text()));
+}
 
-void Preparation::ExpandPowers() { writeInput(expandPowers(w_.Memo1.Text())); }
+void Preparation::ExpandSuperscript(int n, char c) {
+  if (w_.Memo1.Text().find(c) == std::string::npos) return;
+  writeInput(expandSuperscript(w_.Memo1.Text(), n, c));
+}
+
+void Preparation::ExpandPowers() {
+  if (w_.Memo1.Text().find('^') == std::string::npos) return;
+  writeInput(expandPowers(w_.Memo1.Text()));
+}
 
 void Preparation::TidyResult() {
   const std::string t = w_.Memo2.Text();

@@ -8,8 +8,6 @@ namespace {
 
 bool isOperatorChar(char c) { return c == '+' || c == '-' || c == '*' || c == '/'; }
 
-const std::string kEmpty;
-
 }  // namespace
 
 std::string_view reduceR(std::string_view line, bool keepPowerSign) {
@@ -23,6 +21,7 @@ std::string_view reduceR(std::string_view line, bool keepPowerSign) {
 }
 
 std::string_view reduceM(std::string_view line) {
+  if (line.find('-') == std::string_view::npos) return line;  // neither rule can apply
   // Each rule only drops a prefix, so the next "+-" and "--" at or after the
   // current start are found by two cursors that never move back.
   size_t start = 0;
@@ -43,6 +42,8 @@ std::string_view reduceM(std::string_view line) {
   }
 }
 
+const std::string WorkList::empty_;
+
 std::string_view WorkList::reduce(std::string_view s) const {
   switch (reaction_) {
     case Reaction::NameCut: return reduceR(s, true);
@@ -54,11 +55,6 @@ std::string_view WorkList::reduce(std::string_view s) const {
 }
 
 void WorkList::add(std::string_view s) { lines_.emplace_back(reduce(s)); }
-
-const std::string& WorkList::get(long i) const {
-  if (i < 0 || i >= count()) return kEmpty;
-  return lines_[static_cast<size_t>(i)];
-}
 
 void WorkList::put(long i, std::string_view s) {
   if (i < 0 || i >= count()) return;

@@ -30,7 +30,10 @@ class WorkList {
   // Appends s (reduced) as the new last line, also when s is empty.
   void add(std::string_view s);
   // The text of line i; the empty text for any i outside the lines.
-  const std::string& get(long i) const;
+  const std::string& get(long i) const {
+    if (i < 0 || i >= count()) return empty_;
+    return lines_[static_cast<size_t>(i)];
+  }
   // Replaces line i by s (reduced); nothing happens outside the lines.
   void put(long i, std::string_view s);
   // Removes line i; nothing happens at an index outside the lines.
@@ -43,6 +46,8 @@ class WorkList {
 
  private:
   std::string_view reduce(std::string_view s) const;
+
+  static const std::string empty_;
 
   Reaction reaction_;
   std::vector<std::string> lines_;
