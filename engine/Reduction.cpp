@@ -46,18 +46,27 @@ void Reduction::MergeProductChains() {
   long j = 1;
   while (j < lines.count()) {
     const std::string& line = lines.get(j);
-    const double first = static_cast<size_t>(j) < pairFirst_.size() ? pairFirst_[static_cast<size_t>(j)] : kNoPair;
+    const PairOperands pair =
+        static_cast<size_t>(j) < pairs_.size() ? pairs_[static_cast<size_t>(j)] : PairOperands{kNoPair, kNoPair};
+    const double first = pair.first;
     if (line.empty() || !isProductOperator(std::string_view(line).substr(0, 1)) || std::isnan(first)) {
       ++j;
       continue;
     }
-    // x_k o x_(k+1) divided by x_k leaves the factor the chain gains.
+    // x_k o x_(k+1) divided by x_k leaves the factor the chain gains. Where
+    // x_k is 0 that quotient is 0 / 0, and the chain gains x_(k+1) itself (or
+    // its reciprocal): «2*0*3» is 0, not a fault.
     const long double v = TextToFloat(std::string_view(line).substr(1));
     const long double before = TextToFloat(lines.get(j - 1));
-    const double merged = toDouble(Multiply(before, Divide(v, first)));
+    long double gained;
+    if (first != 0)
+      gained = Divide(v, first);
+    else
+      gained = line[0] == '*' ? static_cast<long double>(pair.second) : Divide(1, pair.second);
+    const double merged = toDouble(Multiply(before, gained));
     lines.put(j - 1, FloatToText(merged));
     lines.del(j);
-    pairFirst_.erase(pairFirst_.begin() + j);
+    pairs_.erase(pairs_.begin() + j);
   }
 }
 
@@ -66,7 +75,7 @@ long double Reduction::Reduce() {
   const WorkList& operands = f.Memo15;
   const WorkList& operators = f.Memo1;
   WorkList& lines = f.Memo13;
-  pairFirst_.clear();
+  pairs_.clear();
 
   // Step 1: one summand line per lone operand and per pair.
   const long n = operands.count();
@@ -77,10 +86,10 @@ long double Reduction::Reduce() {
       const double x = readDouble(operands.get(i));
       const double y = readDouble(operands.get(i + 1));
       lines.add(opBefore + FloatToText(MultiplyPair(op, x, y)));
-      pairFirst_.push_back(x);
+      pairs_.push_back({x, y});
     } else if (!isProductOperator(opBefore)) {
       lines.add(opBefore + operands.get(i));
-      pairFirst_.push_back(kNoPair);
+      pairs_.push_back({kNoPair, kNoPair});
     }
   }
 

@@ -38,9 +38,13 @@ class Reduction {
 
   WorkArea& w_;
   const Evaluator& evaluator_;
-  // For each summand line of Memo13, the first operand of the pair it was
-  // made from; NaN for a line made from a lone operand.
-  std::vector<double> pairFirst_;
+  // For each summand line of Memo13, the two operands of the pair it was
+  // made from; first is NaN for a line made from a lone operand.
+  struct PairOperands {
+    double first;
+    double second;
+  };
+  std::vector<PairOperands> pairs_;
 };
 
 }  // namespace velsira

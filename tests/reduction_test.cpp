@@ -71,10 +71,20 @@ TEST(Reduction, MalformedTextsAndFaults) {
       {"2.5+1", "'2.5' is not a valid floating point value"},
       {"2/0", "Floating point division by zero"},
       {"0/0", "Invalid floating point operation"},
-      {"2*0*3", "Invalid floating point operation"},
-      {"2*0/3", "Invalid floating point operation"},
+      {"2*0/0", "Invalid floating point operation"},
       {"1E200*1E200", "Floating point overflow"},
       {"1E400", "Floating point overflow"},  // beyond double precision
+  };
+  Program p;
+  for (const Case& c : cases) EXPECT_EQ(reduce(p, c.text), c.expected) << c.text;
+}
+
+TEST(Reduction, ChainsThroughAZeroOperand) {
+  // The merge divides by the pair's first operand; where that is 0 the chain
+  // takes the next operand itself, so a zero factor gives 0, not a fault.
+  const Case cases[] = {
+      {"2*0*3", "0"}, {"2*0/3", "0"}, {"1*0*1*0", "0"}, {"1*0/2-1", "-1"},
+      {"5-0*4*2", "5"}, {"3*0*2+7*2*2", "28"},
   };
   Program p;
   for (const Case& c : cases) EXPECT_EQ(reduce(p, c.text), c.expected) << c.text;
