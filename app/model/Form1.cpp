@@ -43,23 +43,16 @@ void TForm1::Button18Click() { limits_.Button18Click(); }
 void TForm1::Button24Click() { calc_.Button24Click(); }
 void TForm1::Button39Click() { equations_.Button39Click(); }
 
-void TForm1::RadioButton1Click() {
-  RadioButton1.Checked = true;
-  RadioButton2.Checked = false;
-  RadioButton3.Checked = false;
+// Checks one angle-unit button and unchecks the other two.
+static void checkOnly(RadioButton& checked, RadioButton& other1, RadioButton& other2) {
+  checked.Checked = true;
+  other1.Checked = false;
+  other2.Checked = false;
 }
 
-void TForm1::RadioButton2Click() {
-  RadioButton2.Checked = true;
-  RadioButton1.Checked = false;
-  RadioButton3.Checked = false;
-}
-
-void TForm1::RadioButton3Click() {
-  RadioButton3.Checked = true;
-  RadioButton1.Checked = false;
-  RadioButton2.Checked = false;
-}
+void TForm1::RadioButton1Click() { checkOnly(RadioButton1, RadioButton2, RadioButton3); }
+void TForm1::RadioButton2Click() { checkOnly(RadioButton2, RadioButton1, RadioButton3); }
+void TForm1::RadioButton3Click() { checkOnly(RadioButton3, RadioButton1, RadioButton2); }
 
 void TForm1::InsertText(std::string_view text) {
   std::string replacement = Memo1.SelText();

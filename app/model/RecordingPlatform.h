@@ -43,7 +43,9 @@ class ScriptedDialogs : public InputDialogs {
   std::vector<AskedDialog> asked;
 };
 
-class RecordingProgressWindow : public ProgressWindow {
+// A window that only remembers whether it is shown.
+template <typename Window>
+class RecordingWindow : public Window {
  public:
   void Show() override { visible_ = true; }
   void Hide() override { visible_ = false; }
@@ -53,15 +55,8 @@ class RecordingProgressWindow : public ProgressWindow {
   bool visible_ = false;
 };
 
-class RecordingPlotWindow : public PlotWindow {
- public:
-  void Show() override { visible_ = true; }
-  void Hide() override { visible_ = false; }
-  bool Visible() const override { return visible_; }
-
- private:
-  bool visible_ = false;
-};
+using RecordingProgressWindow = RecordingWindow<ProgressWindow>;
+using RecordingPlotWindow = RecordingWindow<PlotWindow>;
 
 // The whole recording side with its Platform bundle.
 struct RecordingPlatform {
