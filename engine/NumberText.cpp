@@ -45,6 +45,36 @@ constexpr uint64_t kPow10[20] = {
     10000000000000000000ULL,
 };
 
+// "00" .. "99".
+constexpr auto kDigitPairs = [] {
+  std::array<char, 200> p{};
+  for (int i = 0; i < 100; ++i) {
+    p[static_cast<size_t>(2 * i)] = static_cast<char>('0' + i / 10);
+    p[static_cast<size_t>(2 * i + 1)] = static_cast<char>('0' + i % 10);
+  }
+  return p;
+}();
+
+// Writes the `width` low decimal digits of n, with leading zeros, ending
+// at end.
+void writeDigits(uint64_t n, char* end, int width) {
+  while (width >= 2) {
+    const size_t pair = static_cast<size_t>(n % 100) * 2;
+    n /= 100;
+    *--end = kDigitPairs[pair + 1];
+    *--end = kDigitPairs[pair];
+    width -= 2;
+  }
+  if (width == 1) *--end = static_cast<char>('0' + n % 10);
+}
+
+// The number of decimal digits of n > 0.
+int digitCount(uint64_t n) {
+  int k = 1;
+  while (k < 20 && n >= kPow10[k]) ++k;
+  return k;
+}
+
 // The rounding of |v| to 15 significant digits by exact integer arithmetic,
 // for 1E-5 <= |v| < 1E15: v is m * 2^e with a 64-bit m, so v * 10^s is the
 // exact 128-bit m * 10^s shifted right, and the rounding is to nearest with
@@ -57,8 +87,9 @@ bool roundTo15Fast(long double v, Digits& d) {
   if (!SplitExtended(a, m, e)) return false;
   const int shift = -e;  // a = m / 2^shift, shift > 0 in this range
   // a lies in [2^(e+63), 2^(e+64)): its decimal exponent is the floor of
-  // (e + 63) log10(2) or one more.
-  int k = static_cast<int>(std::floor((e + 63) * 0.30102999566398119521));
+  // (e + 63) log10(2) or one more. 78913 / 2^18 is log10(2) closely enough
+  // for the floor to agree over the whole range of e here.
+  int k = ((e + 63) * 78913) >> 18;
   for (int attempt = 0; attempt < 3; ++attempt) {
     const int s = 14 - k;
     if (s < 0 || s > 19) return false;
@@ -79,15 +110,9 @@ bool roundTo15Fast(long double v, Digits& d) {
       q = kPow10[14];
       ++k;
     }
-    char buf[16];
-    uint64_t n = static_cast<uint64_t>(q);
-    for (int i = 14; i >= 0; --i) {
-      buf[i] = static_cast<char>('0' + n % 10);
-      n /= 10;
-    }
+    writeDigits(static_cast<uint64_t>(q), d.digits + 15, 15);
     size_t len = 15;
-    while (len > 1 && buf[len - 1] == '0') --len;
-    std::memcpy(d.digits, buf, len);
+    while (len > 1 && d.digits[len - 1] == '0') --len;
     d.size = len;
     d.exponent = k;
     return true;
@@ -100,18 +125,13 @@ bool roundTo15Fast(long double v, Digits& d) {
 bool wholeDigits(long double v, Digits& d) {
   const long double a = std::fabs(v);
   if (!(a < 1E15L) || a != std::floor(a) || a == 0) return false;
-  uint64_t n = static_cast<uint64_t>(a);
-  char buf[16] = {};
-  size_t len = 0;
-  while (n > 0) {
-    buf[len++] = static_cast<char>('0' + n % 10);
-    n /= 10;
-  }
-  d.exponent = static_cast<int>(len) - 1;
-  size_t first = 0;  // trailing zeros are no digits of the number text
-  while (buf[first] == '0') ++first;
-  d.size = 0;
-  for (size_t i = len; i-- > first;) d.digits[d.size++] = buf[i];
+  const uint64_t n = static_cast<uint64_t>(a);
+  const int len = digitCount(n);
+  writeDigits(n, d.digits + len, len);
+  d.exponent = len - 1;
+  size_t size = static_cast<size_t>(len);  // trailing zeros are no digits of the number text
+  while (d.digits[size - 1] == '0') --size;
+  d.size = size;
   return true;
 }
 
@@ -132,24 +152,44 @@ Digits roundTo15(long double v) {
   return d;
 }
 
-std::string fixedText(const Digits& d, bool negative) {
+// Appends the plain decimal notation of the digits to out.
+void appendFixed(const Digits& d, bool negative, std::string& out) {
   const std::string_view digits = d.view();
-  std::string out;
-  out.reserve(digits.size() + (d.exponent < 0 ? static_cast<size_t>(-d.exponent) : static_cast<size_t>(d.exponent)) + 3);
-  if (negative) out += '-';
-  if (d.exponent < 0) {
-    out += "0,";
-    out.append(static_cast<size_t>(-d.exponent - 1), '0');
-    out += digits;
-  } else if (static_cast<size_t>(d.exponent) + 1 >= digits.size()) {
-    out += digits;
-    out.append(static_cast<size_t>(d.exponent) + 1 - digits.size(), '0');
-  } else {
-    out += digits.substr(0, static_cast<size_t>(d.exponent) + 1);
-    out += ',';
-    out += digits.substr(static_cast<size_t>(d.exponent) + 1);
+  // Short texts are composed on the stack and appended in one piece.
+  char buffer[48];
+  size_t n = 0;
+  const size_t zeros = d.exponent < 0 ? static_cast<size_t>(-d.exponent - 1)
+                       : static_cast<size_t>(d.exponent) + 1 >= digits.size()
+                           ? static_cast<size_t>(d.exponent) + 1 - digits.size()
+                           : 0;
+  if (zeros + digits.size() + 3 > sizeof buffer) {
+    if (negative) out += '-';
+    if (d.exponent < 0) {
+      out += "0,";
+      out.append(zeros, '0');
+      out += digits;
+    } else {
+      out += digits;
+      out.append(zeros, '0');
+    }
+    return;
   }
-  return out;
+  if (negative) buffer[n++] = '-';
+  if (d.exponent < 0) {
+    buffer[n++] = '0';
+    buffer[n++] = ',';
+    for (size_t i = 0; i < zeros; ++i) buffer[n++] = '0';
+    for (char c : digits) buffer[n++] = c;
+  } else if (static_cast<size_t>(d.exponent) + 1 >= digits.size()) {
+    for (char c : digits) buffer[n++] = c;
+    for (size_t i = 0; i < zeros; ++i) buffer[n++] = '0';
+  } else {
+    const size_t whole = static_cast<size_t>(d.exponent) + 1;
+    for (size_t i = 0; i < whole; ++i) buffer[n++] = digits[i];
+    buffer[n++] = ',';
+    for (size_t i = whole; i < digits.size(); ++i) buffer[n++] = digits[i];
+  }
+  out.append(buffer, n);
 }
 
 // Powers of ten that extended precision holds exactly (5^27 < 2^64).
@@ -199,13 +239,25 @@ bool tryPlainNumber(std::string_view text, long double& value) {
 
 }  // namespace
 
-std::string FloatToText(long double v) {
-  if (std::isinf(v)) return v > 0 ? "INF" : "-INF";
-  if (std::isnan(v)) return "NAN";
-  if (v == 0) return "0";
-  Digits d = roundTo15(v);
-  if (d.exponent >= -4 && d.exponent < 15) return fixedText(d, v < 0);
-  std::string out = v < 0 ? "-" : "";
+void AppendFloatText(long double v, std::string& out) {
+  if (std::isinf(v)) {
+    out += v > 0 ? "INF" : "-INF";
+    return;
+  }
+  if (std::isnan(v)) {
+    out += "NAN";
+    return;
+  }
+  if (v == 0) {
+    out += '0';
+    return;
+  }
+  const Digits d = roundTo15(v);
+  if (d.exponent >= -4 && d.exponent < 15) {
+    appendFixed(d, v < 0, out);
+    return;
+  }
+  if (v < 0) out += '-';
   out += d.digits[0];
   if (d.size > 1) {
     out += ',';
@@ -213,14 +265,34 @@ std::string FloatToText(long double v) {
   }
   out += 'E';
   out += std::to_string(d.exponent);
+}
+
+void AppendPlainText(long double v, std::string& out) {
+  if (std::isinf(v)) {
+    out += v > 0 ? "INF" : "-INF";
+    return;
+  }
+  if (std::isnan(v)) {
+    out += "NAN";
+    return;
+  }
+  if (v == 0) {
+    out += '0';
+    return;
+  }
+  appendFixed(roundTo15(v), v < 0, out);
+}
+
+std::string FloatToText(long double v) {
+  std::string out;
+  AppendFloatText(v, out);
   return out;
 }
 
 std::string FloatToPlainText(long double v) {
-  if (std::isinf(v)) return v > 0 ? "INF" : "-INF";
-  if (std::isnan(v)) return "NAN";
-  if (v == 0) return "0";
-  return fixedText(roundTo15(v), v < 0);
+  std::string out;
+  AppendPlainText(v, out);
+  return out;
 }
 
 bool TryTextToFloat(std::string_view text, long double& value) {

@@ -21,6 +21,10 @@ std::string FloatToText(long double v);
 // back into an expression text, so that the split reads them as one number.
 std::string FloatToPlainText(long double v);
 
+// FloatToText and FloatToPlainText appended to out, whose storage is reused.
+void AppendFloatText(long double v, std::string& out);
+void AppendPlainText(long double v, std::string& out);
+
 // Reads a number text: optional blanks, an optional sign, digits with at most
 // one ",", an optional exponent, optional blanks. Raises
 // "'%s' is not a valid floating point value" for anything else.

@@ -1,6 +1,7 @@
 // Term and factor splitting.
 #include "engine/Splitting.h"
 
+#include <charconv>
 #include <vector>
 
 #include "engine/Cp1254.h"
@@ -11,26 +12,67 @@
 namespace velsira {
 namespace {
 
-// The common cut of SplitBracketTerms and SplitFactors: positions of the
-// opening and closing characters, the character after each closing one, and
-// for each pair the text before the opening one (reduced to its name by the
-// list) and the content.
-void cutPairs(std::string_view t, char open, char close, WorkList& opens, WorkList& closes, WorkList& after,
-              WorkList& names, WorkList& contents) {
-  const long len = static_cast<long>(t.size());
-  for (long p = 1; p <= len; ++p)
-    if (t[static_cast<size_t>(p - 1)] == open) opens.add(IntToText(p));
-  for (long p = 1; p <= len; ++p) {
-    if (t[static_cast<size_t>(p - 1)] == close) {
-      closes.add(IntToText(p));
-      after.add(substring(t, p + 1, 1));
+// Working memory of the cuts and the unread-text check: on the stack for the
+// texts a user types, on the heap beyond that.
+template <typename T, size_t N>
+class Scratch {
+ public:
+  explicit Scratch(size_t n) : data_(n <= N ? local_ : (heap_.resize(n), heap_.data())) {}
+  T& operator[](size_t i) { return data_[i]; }
+  const T& operator[](size_t i) const { return data_[i]; }
+
+ private:
+  T local_[N];
+  std::vector<T> heap_;
+  T* data_;
+};
+
+// The positions of every open and close character of t, in order.
+struct Pairs {
+  explicit Pairs(std::string_view t, char open, char close) : opens(countOf(t, open)), closes(countOf(t, close)) {
+    for (size_t p = 0; p < t.size(); ++p) {
+      if (t[p] == open) opens[openCount++] = p;
+      if (t[p] == close) closes[closeCount++] = p;
     }
   }
-  for (long i = 0; i < closes.count(); ++i) {
-    long o = TextToInt(opens.get(i));
+  static size_t countOf(std::string_view t, char c) {
+    size_t n = 0;
+    for (char k : t) n += k == c;
+    return n;
+  }
+
+  Scratch<size_t, 32> opens;
+  Scratch<size_t, 32> closes;
+  size_t openCount = 0;
+  size_t closeCount = 0;
+};
+
+// A 1-based position written as an integer text into the list.
+void addPosition(WorkList& list, size_t index) {
+  char buffer[24];
+  const auto res = std::to_chars(buffer, buffer + sizeof buffer, index + 1);
+  list.add(std::string_view(buffer, static_cast<size_t>(res.ptr - buffer)));
+}
+
+// The common cut of SplitBracketTerms and SplitFactors, into lists the caller
+// has just emptied: positions of the opening and closing characters, the
+// character after each closing one, and for each pair the text before the
+// opening one (reduced to its name by the list) and the content. A closing
+// character without its opening one is read as the empty integer text.
+void cutPairs(std::string_view t, char open, char close, WorkList& opens, WorkList& closes, WorkList& after,
+              WorkList& names, WorkList& contents) {
+  const Pairs pairs(t, open, close);
+  for (size_t i = 0; i < pairs.openCount; ++i) addPosition(opens, pairs.opens[i]);
+  for (size_t i = 0; i < pairs.closeCount; ++i) {
+    const size_t c = pairs.closes[i];
+    addPosition(closes, c);
+    after.add(t.substr(c + 1, c + 1 < t.size() ? 1 : 0));
+  }
+  for (size_t i = 0; i < pairs.closeCount; ++i) {
+    if (i >= pairs.openCount) raiseNotInteger("");
+    const long o = static_cast<long>(pairs.opens[i]) + 1;
+    const long c = static_cast<long>(pairs.closes[i]) + 1;
     names.add(substring(t, 1, o - 1));
-    const long c = TextToInt(closes.get(i));
-    o = TextToInt(opens.get(i));
     contents.add(substring(t, o + 1, c - o - 1));
   }
 }
@@ -88,63 +130,64 @@ void Splitting::JoinSignedOperands() {
 
 namespace {
 
-// Working memory of the unread-text check: on the stack for the texts a user
-// types, on the heap beyond that.
-template <typename T, size_t N>
-class Scratch {
- public:
-  explicit Scratch(size_t n) : data_(n <= N ? local_ : (heap_.resize(n), heap_.data())) {}
-  T& operator[](size_t i) { return data_[i]; }
+// Where the name before the opening character at o begins: what the list
+// keeps of the text before it, never reaching back before regionStart.
+size_t nameStart(std::string_view t, size_t regionStart, size_t o) {
+  if (regionStart >= o) return o;
+  const std::string_view name = reduceR(t.substr(0, o), true);
+  return std::max(regionStart, o - name.size());
+}
 
- private:
-  T local_[N];
-  std::vector<T> heap_;
-  T* data_;
-};
+// Raises the unread-text error for the leftmost run of unread characters of
+// t, whose pairs are in order.
+[[noreturn]] void raiseUnread(std::string_view t, const Pairs& pairs) {
+  const size_t n = pairs.openCount;
+  Scratch<unsigned char, 256> read(t.size());
+  for (size_t p = 0; p < t.size(); ++p) read[p] = 0;
+  for (size_t i = 0; i < n; ++i) {
+    for (size_t p = pairs.opens[i]; p <= pairs.closes[i]; ++p) read[p] = 1;
+    const size_t from = nameStart(t, i == 0 ? 0 : pairs.closes[i - 1] + 2, pairs.opens[i]);
+    for (size_t p = from; p < pairs.opens[i]; ++p) read[p] = 1;
+  }
+  // The one character after a closing one is read only as an operator, also
+  // where it is the next opening character.
+  for (size_t i = 0; i < n; ++i) {
+    const size_t c = pairs.closes[i];
+    if (c + 1 < t.size()) read[c + 1] = isOperator(t[c + 1]);
+  }
+  size_t p = 0;
+  while (p < t.size() && read[p]) ++p;
+  size_t end = p;
+  while (end < t.size() && !read[end]) ++end;
+  throw EngineError("'" + std::string(t.substr(p, end - p)) +
+                    std::string("' okunamadı. Her çarpanı parantez, her terimi köşeli parantez içine yazınız, "
+                                "ör: [(2)*Sin(x)]+[(x²)]"_cp));
+}
 
 }  // namespace
 
 void Splitting::CheckAllRead(std::string_view t, char open, char close) {
-  size_t openCount = 0, closeCount = 0;
-  for (char c : t) {
-    if (c == open) ++openCount;
-    if (c == close) ++closeCount;
+  const Pairs pairs(t, open, close);
+  const size_t n = pairs.openCount;
+  if (n != pairs.closeCount) return;
+  for (size_t i = 0; i < n; ++i) {
+    if (pairs.closes[i] < pairs.opens[i]) return;
+    if (i + 1 < n && pairs.opens[i + 1] < pairs.closes[i]) return;
   }
-  if (openCount != closeCount) return;
-  Scratch<size_t, 64> opens(openCount), closes(closeCount);
-  for (size_t p = 0, o = 0, c = 0; p < t.size(); ++p) {
-    if (t[p] == open) opens[o++] = p;
-    if (t[p] == close) closes[c++] = p;
-  }
-  for (size_t i = 0; i < openCount; ++i) {
-    if (closes[i] < opens[i]) return;
-    if (i + 1 < openCount && opens[i + 1] < closes[i]) return;
-  }
-  Scratch<unsigned char, 256> read(t.size());
-  for (size_t p = 0; p < t.size(); ++p) read[p] = 0;
-  for (size_t i = 0; i < openCount; ++i) {
-    for (size_t p = opens[i]; p <= closes[i]; ++p) read[p] = 1;
-    // The name: what the list keeps of the text before the opening one, never
-    // reaching back over the character right after the previous closing one.
-    const size_t regionStart = i == 0 ? 0 : closes[i - 1] + 2;
-    if (regionStart < opens[i]) {
-      const std::string_view name = reduceR(t.substr(0, opens[i]), true);
-      const size_t nameStart = std::max(regionStart, opens[i] - name.size());
-      for (size_t p = nameStart; p < opens[i]; ++p) read[p] = 1;
+  // The read characters, left to right: for each pair its name, the pair
+  // and its content, then the character after the closing one if that is an
+  // operator. Any gap is unread.
+  size_t readTo = 0;  // every character before readTo is read
+  for (size_t i = 0; i < n; ++i) {
+    const size_t from = nameStart(t, readTo, pairs.opens[i]);
+    if (from != readTo) raiseUnread(t, pairs);
+    readTo = pairs.closes[i] + 1;
+    if (readTo < t.size()) {
+      if (!isOperator(t[readTo])) raiseUnread(t, pairs);
+      ++readTo;
     }
   }
-  for (size_t i = 0; i < closeCount; ++i) {
-    const size_t c = closes[i];
-    if (c + 1 < t.size()) read[c + 1] = isOperator(t[c + 1]);
-  }
-  for (size_t p = 0; p < t.size(); ++p) {
-    if (read[p]) continue;
-    size_t end = p;
-    while (end < t.size() && !read[end]) ++end;
-    throw EngineError("'" + std::string(t.substr(p, end - p)) +
-                      std::string("' okunamadı. Her çarpanı parantez, her terimi köşeli parantez içine yazınız, "
-                                  "ör: [(2)*Sin(x)]+[(x²)]"_cp));
-  }
+  if (readTo < t.size()) raiseUnread(t, pairs);
 }
 
 void Splitting::RaiseNoBracketTerm() {

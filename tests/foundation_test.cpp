@@ -410,6 +410,53 @@ TEST(Splitting, FindsUnreadText) {
   }
 }
 
+// The unread-text check as a plain marking of every read character, for
+// comparison: "" when all is read, else the leftmost unread run.
+std::string unreadByMarking(std::string_view t, char open, char close) {
+  std::vector<size_t> opens, closes;
+  for (size_t p = 0; p < t.size(); ++p) {
+    if (t[p] == open) opens.push_back(p);
+    if (t[p] == close) closes.push_back(p);
+  }
+  if (opens.size() != closes.size()) return "";
+  for (size_t i = 0; i < opens.size(); ++i)
+    if (closes[i] < opens[i] || (i + 1 < opens.size() && opens[i + 1] < closes[i])) return "";
+  std::vector<bool> read(t.size(), false);
+  for (size_t i = 0; i < opens.size(); ++i) {
+    for (size_t p = opens[i]; p <= closes[i]; ++p) read[p] = true;
+    const size_t regionStart = i == 0 ? 0 : closes[i - 1] + 2;
+    if (regionStart < opens[i]) {
+      const size_t name = reduceR(t.substr(0, opens[i]), true).size();
+      for (size_t p = std::max(regionStart, opens[i] - name); p < opens[i]; ++p) read[p] = true;
+    }
+  }
+  for (size_t c : closes)
+    if (c + 1 < t.size()) read[c + 1] = isOperator(t[c + 1]);
+  size_t p = 0;
+  while (p < t.size() && read[p]) ++p;
+  size_t end = p;
+  while (end < t.size() && !read[end]) ++end;
+  return std::string(t.substr(p, end - p));
+}
+
+TEST(Splitting, UnreadTextCheckAgreesWithMarkingOverRandomTexts) {
+  std::mt19937_64 random(21);
+  constexpr std::string_view kAlphabet = "[]()[]()+-*/x2,SinKuvvet";
+  for (int k = 0; k < 30000; ++k) {
+    std::string text;
+    const size_t length = random() % 14;
+    for (size_t i = 0; i < length; ++i) text += kAlphabet[random() % kAlphabet.size()];
+    for (const auto& [open, close] : {std::pair{'[', ']'}, std::pair{'(', ')'}}) {
+      const std::string unread = unreadByMarking(text, open, close);
+      const std::string got = errorOf([&] { Splitting::CheckAllRead(text, open, close); });
+      if (unread.empty())
+        ASSERT_EQ(got, "(no error)") << text;
+      else
+        ASSERT_EQ(got.substr(0, unread.size() + 2), "'" + unread + "'") << text;
+    }
+  }
+}
+
 // ---------------------------------------------------------- main-window model
 
 TEST(MainWindow, StartsWithTheInitialTexts) {
