@@ -11,9 +11,14 @@ namespace {
 // A value as it is written into a term, total or input text: the number
 // format's digits in plain decimal notation, so that the split reads it back
 // as one number.
-std::string plainNumber(const std::string& numberText) {
-  if (numberText.find_first_of("Ee") == std::string::npos) return numberText;
-  return FloatToPlainText(TextToFloat(numberText));
+bool hasExponent(std::string_view numberText) { return numberText.find_first_of("Ee") != std::string_view::npos; }
+
+void appendPlainNumber(std::string_view numberText, std::string& out) {
+  if (!hasExponent(numberText)) {
+    out += numberText;
+    return;
+  }
+  AppendPlainText(TextToFloat(numberText), out);
 }
 
 }  // namespace
@@ -30,15 +35,15 @@ void Calculation::SplitForReduction(std::string_view t) {
 
 void Calculation::EvaluateFactors(std::string& termText) {
   TForm2& f = w_.Form2;
-  std::string text;
-  std::string value;
+  std::string& text = factorText_;
+  text.clear();
   for (long j = 0; j < f.Memo8.count(); ++j) {
     SplitForReduction(f.Memo8.get(j));
-    reduction_.ReduceAndApply(j, f.Memo2, value);
+    reduction_.ReduceAndApply(j, f.Memo2, factorValue_);
     text += f.Memo12.get(j - 1);
-    text += plainNumber(value);
+    appendPlainNumber(factorValue_, text);
   }
-  termText = text;
+  termText.assign(text);
 }
 
 void Calculation::Button6Click() {
@@ -56,56 +61,74 @@ void Calculation::Button6Click() {
   Splitting::CheckAllRead(w_.Memo1.Text(), '[', ']');
   for (long i = 0; i < f.Memo6.count(); ++i) Splitting::CheckAllRead(f.Memo6.get(i), '(', ')');
 
-  std::string total;
-  std::string termText;
-  std::string value;
+  std::string& total = totalText_;
+  total.clear();
   for (long i = 0; i < f.Memo6.count(); ++i) {
     split_.SplitFactors(f.Memo6.get(i));
-    EvaluateFactors(termText);
-    SplitForReduction(termText);
-    reduction_.ReduceAndApply(i, f.Memo5, value);
+    EvaluateFactors(termText_);
+    SplitForReduction(termText_);
+    reduction_.ReduceAndApply(i, f.Memo5, termValue_);
     total += f.Memo9.get(i - 1);
-    total += plainNumber(value);
+    appendPlainNumber(termValue_, total);
   }
 
   SplitForReduction(total);
-  std::string result;
-  reduction_.ReduceToNumber(result);
-  w_.Memo2.SetText(result);
+  reduction_.ReduceToNumber(result_);
+  w_.Memo2.SetText(result_);
 }
 
 std::string Calculation::SubstituteX(std::string_view text, std::string_view value) {
   std::string out;
-  out.reserve(text.size() + 8 * value.size());
+  substituteX(text, value, false, out);
+  return out;
+}
+
+void Calculation::substituteX(std::string_view text, std::string_view value, bool unitCoefficients,
+                              std::string& out) {
+  out.clear();
   for (size_t p = 0; p < text.size(); ++p) {
     if (text[p] != 'x') {
       out += text[p];
       continue;
     }
-    size_t coefficient = p;
-    while (coefficient > 0 && isNumberChar(text[coefficient - 1])) --coefficient;
-    const bool divides = coefficient < p && coefficient > 0 && text[coefficient - 1] == '/';
+    // The coefficient of x: the number characters right before it, or the
+    // unit coefficient "1" written after an operator or "(".
+    bool divides;
+    if (unitCoefficients && p > 0 && (isOperator(text[p - 1]) || text[p - 1] == '(')) {
+      out += '1';
+      divides = text[p - 1] == '/';
+    } else {
+      size_t coefficient = p;
+      while (coefficient > 0 && isNumberChar(text[coefficient - 1])) --coefficient;
+      divides = coefficient < p && coefficient > 0 && text[coefficient - 1] == '/';
+    }
     out += divides ? '/' : '*';
     out += value;
   }
-  return out;
 }
 
 void Calculation::EvaluateAt(const std::string& xText, std::string& result) {
   w_.ClearResults();
-  const std::string saved = w_.Memo1.Text();
+  savedInput_.assign(w_.Memo1.Text());
   // A value in exponent form would be cut at the sign of its exponent.
-  const std::string value = xText.find_first_of("Ee") == std::string::npos ? xText : plainNumber(xText);
+  std::string_view value = xText;
+  if (hasExponent(xText)) {
+    xPlain_.clear();
+    appendPlainNumber(xText, xPlain_);
+    value = xPlain_;
+  }
   try {
-    prep_.InsertUnitCoefficients();
-    w_.Memo1.SetText(SubstituteX(w_.Memo1.Text(), value));
+    // The unit coefficients and the substitution in one pass: the text with
+    // the coefficients alone is never seen.
+    substituteX(savedInput_, value, true, substituted_);
+    w_.Memo1.SetText(substituted_);
     Button6Click();
     result = w_.Memo2.Text();
   } catch (...) {
-    w_.Memo1.SetText(saved);
+    w_.Memo1.SetText(savedInput_);
     throw;
   }
-  w_.Memo1.SetText(saved);
+  w_.Memo1.SetText(savedInput_);
 }
 
 void Calculation::Button24Click() {

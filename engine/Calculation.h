@@ -42,12 +42,21 @@ class Calculation {
  private:
   // Clears the operand lists and the summand lines, then cuts t into them.
   void SplitForReduction(std::string_view t);
+  // SubstituteX into out; with unitCoefficients, the unit coefficients of
+  // InsertUnitCoefficients are written on the way.
+  static void substituteX(std::string_view text, std::string_view value, bool unitCoefficients, std::string& out);
 
   WorkArea& w_;
   Preparation& prep_;
   Splitting& split_;
   Evaluator evaluator_;
   Reduction reduction_;
+
+  // Texts of one calculation, kept so that their storage is reused from one
+  // point evaluation to the next.
+  std::string savedInput_, xPlain_, substituted_;
+  std::string totalText_, termText_, termValue_, result_;
+  std::string factorText_, factorValue_;
 };
 
 }  // namespace velsira

@@ -85,10 +85,14 @@ long double Reduction::Reduce() {
     if (isProductOperator(op)) {
       const double x = readDouble(operands.get(i));
       const double y = readDouble(operands.get(i + 1));
-      lines.add(opBefore + FloatToText(MultiplyPair(op, x, y)));
+      line_.assign(opBefore);
+      AppendFloatText(MultiplyPair(op, x, y), line_);
+      lines.add(line_);
       pairs_.push_back({x, y});
     } else if (!isProductOperator(opBefore)) {
-      lines.add(opBefore + operands.get(i));
+      line_.assign(opBefore);
+      line_ += operands.get(i);
+      lines.add(line_);
       pairs_.push_back({kNoPair, kNoPair});
     }
   }
@@ -103,15 +107,22 @@ long double Reduction::Reduce() {
   return sum;
 }
 
-void Reduction::ReduceToNumber(std::string& result) { result = FloatToText(Reduce()); }
+void Reduction::ReduceToNumber(std::string& result) {
+  const long double v = Reduce();
+  result.clear();
+  AppendFloatText(v, result);
+}
 
 void Reduction::ReduceAndApply(long index, const WorkList& names, std::string& result) {
   const long double v = Reduce();
   const std::string& name = names.get(index);
   if (name.empty()) {
-    result = FloatToText(v);
+    result.clear();
+    AppendFloatText(v, result);
   } else {
-    evaluator_.EvaluateFunction(name, FloatToText(v), result);
+    argument_.clear();
+    AppendFloatText(v, argument_);
+    evaluator_.EvaluateFunction(name, argument_, result);
   }
 }
 

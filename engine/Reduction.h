@@ -45,6 +45,9 @@ class Reduction {
     double second;
   };
   std::vector<PairOperands> pairs_;
+  // A summand line and a function argument as they are composed; kept for
+  // their storage.
+  std::string line_, argument_;
 };
 
 }  // namespace velsira

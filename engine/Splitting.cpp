@@ -87,8 +87,7 @@ void Splitting::SplitBracketTerms() {
   f.Memo6.clear();
   f.Memo7.clear();
   f.Memo1.clear();
-  const std::string t = w_.Memo1.Text();
-  cutPairs(t, '[', ']', f.Memo3, f.Memo4, f.Memo9, f.Memo5, f.Memo6);
+  cutPairs(w_.Memo1.Text(), '[', ']', f.Memo3, f.Memo4, f.Memo9, f.Memo5, f.Memo6);
 }
 
 void Splitting::SplitFactors(std::string_view t) {
@@ -98,17 +97,17 @@ void Splitting::SplitFactors(std::string_view t) {
   f.Memo10.clear();
   f.Memo11.clear();
   f.Memo12.clear();
-  const std::string text(t);  // t may be a line of a list cleared above
+  const std::string& text = factorsText_.assign(t);  // t may be a line of a list cleared above
   cutPairs(text, '(', ')', f.Memo10, f.Memo11, f.Memo12, f.Memo2, f.Memo8);
 }
 
 void Splitting::SplitOperands(std::string_view t) {
   TForm2& f = w_.Form2;
-  const std::string text(t);
+  const std::string_view text = operandsText_.assign(t);  // t may be a line of Memo7 or Memo1
   for (size_t p = 0; p < text.size(); ++p) {
     if (isOperator(text[p])) {
-      f.Memo7.add(std::string_view(text).substr(0, p));
-      f.Memo1.add(std::string_view(text).substr(p, 1));
+      f.Memo7.add(text.substr(0, p));
+      f.Memo1.add(text.substr(p, 1));
     }
   }
   f.Memo7.add(text);
@@ -121,7 +120,9 @@ void Splitting::JoinSignedOperands() {
     if (!f.Memo7.get(i).empty()) {
       f.Memo15.add(f.Memo7.get(i));
     } else {
-      f.Memo15.add(f.Memo1.get(i) + f.Memo7.get(i + 1));
+      joined_.assign(f.Memo1.get(i));
+      joined_ += f.Memo7.get(i + 1);
+      f.Memo15.add(joined_);
       f.Memo7.del(i);
       f.Memo1.del(i);
     }

@@ -36,6 +36,9 @@ class Splitting {
 
  private:
   WorkArea& w_;
+  // Copies of the texts being cut and a joined operand, kept for their
+  // storage.
+  std::string factorsText_, operandsText_, joined_;
 };
 
 }  // namespace velsira
