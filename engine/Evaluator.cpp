@@ -225,10 +225,10 @@ bool Evaluator::IsKnownName(std::string_view name) {
          startsWith(name, "Kom");
 }
 
-bool Evaluator::ApplyRows(std::string_view name, std::string_view argument, std::string& result) const {
+bool Evaluator::ApplyRows(std::string_view name, std::string_view argument, long double& value) const {
   bool applied = false;
   auto write = [&](long double v) {
-    result = FloatToText(v);
+    value = v;
     applied = true;
   };
   // Rows are tested in order; a name can only meet the rows whose names
@@ -278,7 +278,11 @@ bool Evaluator::ApplyRows(std::string_view name, std::string_view argument, std:
 }
 
 void Evaluator::EvaluateFunction(std::string_view name, std::string_view argument, std::string& result) const {
-  if (!ApplyRows(name, argument, result)) {
+  // Each value passes through its number text before it is used again, as
+  // the rows write their values as texts; ReadBackNumberText gives the value
+  // that text reads as.
+  long double value = 0;
+  if (!ApplyRows(name, argument, value)) {
     // A leading number text multiplies: alone it multiplies the argument,
     // before a known name the function's value.
     size_t run = 0;
@@ -287,14 +291,14 @@ void Evaluator::EvaluateFunction(std::string_view name, std::string_view argumen
     if (!isNumberName(number)) raiseUnknownName(name);
     const long double factor = TextToFloat(number);
     if (run == name.size()) {
-      result = FloatToText(Multiply(factor, TextToFloat(argument)));
+      value = Multiply(factor, TextToFloat(argument));
     } else {
       if (!IsKnownName(name.substr(run))) raiseUnknownName(name);
-      ApplyRows(name.substr(run), argument, result);
-      result = FloatToText(Multiply(factor, TextToFloat(result)));
+      ApplyRows(name.substr(run), argument, value);
+      value = Multiply(factor, ReadBackNumberText(value));
     }
   }
-  result = RoundTo12Decimals(result);
+  roundTo12Decimals(ReadBackNumberText(value), result);
 }
 
 namespace {
@@ -333,9 +337,18 @@ bool roundTo12Fast(long double v, long double& rounded) {
 }  // namespace
 
 std::string Evaluator::RoundTo12Decimals(std::string_view t) {
-  const long double v = TextToFloat(t);
+  std::string result;
+  roundTo12Decimals(TextToFloat(t), result);
+  return result;
+}
+
+void Evaluator::roundTo12Decimals(long double v, std::string& result) {
   long double rounded = 0;
-  if (roundTo12Fast(v, rounded)) return FloatToText(rounded);
+  result.clear();
+  if (roundTo12Fast(v, rounded)) {
+    AppendFloatText(rounded, result);
+    return;
+  }
   // Fixed notation with 12 decimals; the largest extended value has 4933
   // integer digits.
   char buffer[5000];
@@ -343,7 +356,7 @@ std::string Evaluator::RoundTo12Decimals(std::string_view t) {
   std::string fixed(buffer, res.ptr);
   for (char& c : fixed)
     if (c == '.') c = ',';
-  return FloatToText(TextToFloat(fixed));
+  AppendFloatText(TextToFloat(fixed), result);
 }
 
 }  // namespace velsira

@@ -41,8 +41,11 @@ class Evaluator {
   static std::string RoundTo12Decimals(std::string_view t);
 
  private:
-  // Applies the rows to name in order; false when none applies.
-  bool ApplyRows(std::string_view name, std::string_view argument, std::string& result) const;
+  // Applies the rows to name in order, the last row that applies giving
+  // value; false when none applies.
+  bool ApplyRows(std::string_view name, std::string_view argument, long double& value) const;
+  // The rounding step on the value of a number text.
+  static void roundTo12Decimals(long double v, std::string& result);
 
   WorkArea& w_;
 };

@@ -346,6 +346,22 @@ bool TryTextToFloat(std::string_view text, long double& value) {
   return true;
 }
 
+long double ReadBackNumberText(long double v) {
+  if (!std::isfinite(v)) return TextToFloat(FloatToText(v));  // raises as the text does
+  if (v == 0) return 0;
+  const Digits d = roundTo15(v);
+  if (d.exponent < -4 || d.exponent >= 15) return TextToFloat(FloatToText(v));
+  // The plain text's value, as its reading computes it: its digits as one
+  // integer (with the zeros of a whole part) over a power of ten.
+  uint64_t mantissa = 0;
+  for (size_t i = 0; i < d.size; ++i) mantissa = mantissa * 10 + static_cast<uint64_t>(d.digits[i] - '0');
+  const int size = static_cast<int>(d.size);
+  if (d.exponent + 1 > size) mantissa *= kPow10[d.exponent + 1 - size];
+  const int decimals = size - 1 - d.exponent > 0 ? size - 1 - d.exponent : 0;
+  const long double r = static_cast<long double>(mantissa) / kExactPow10[static_cast<size_t>(decimals)];
+  return v < 0 ? -r : r;
+}
+
 long double TextToFloat(std::string_view text) {
   long double v = 0;
   if (!TryTextToFloat(text, v)) raiseNotFloat(text);

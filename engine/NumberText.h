@@ -32,6 +32,10 @@ long double TextToFloat(std::string_view text);
 // As TextToFloat, without raising.
 bool TryTextToFloat(std::string_view text, long double& value);
 
+// TextToFloat(FloatToText(v)), without composing the text for the values
+// the general format writes in plain notation.
+long double ReadBackNumberText(long double v);
+
 // Reads an integer text: an optional sign and decimal digits in 32-bit range.
 // Raises "'%s' is not a valid integer value" for anything else.
 int32_t TextToInt(std::string_view text);

@@ -48,21 +48,13 @@ struct LeftDigits {
 
 LeftDigits collectLeft(std::string_view t, size_t p) {
   LeftDigits d;
-  bool passedOther = false;
-  bool direct = true;
-  size_t k = p;
-  while (k-- > 0) {
-    const char c = t[k];
-    if (isNumberChar(c)) {
-      d.digits.insert(d.digits.begin(), c);
-      if (passedOther) direct = false;
-    } else if (isOperator(c)) {
-      break;
-    } else {
-      passedOther = true;
-    }
-  }
-  if (direct) d.run = d.digits.size();
+  size_t from = p;  // the scan runs back to the first operator
+  while (from > 0 && !isOperator(t[from - 1])) --from;
+  size_t run = 0;  // number characters directly before p
+  while (run < p - from && isNumberChar(t[p - 1 - run])) ++run;
+  for (size_t k = from; k < p; ++k)
+    if (isNumberChar(t[k])) d.digits += t[k];
+  if (d.digits.size() == run) d.run = run;  // nothing else passed over
   return d;
 }
 
@@ -148,7 +140,11 @@ std::string Preparation::substituteConstants(std::string_view t) {
 }
 
 std::string Preparation::expandSuperscript(std::string_view t, int n, char c) {
-  std::vector<Rewrite> rewrites;
+  // The rewrites are written as they are found, left to right, none
+  // overlapping the one before.
+  std::string out;
+  out.reserve(t.size() + 16);
+  size_t pos = 0;
   for (size_t p = 0; p < t.size(); ++p) {
     if (t[p] != c) continue;
     LeftDigits base = collectLeft(t, p);
@@ -162,9 +158,14 @@ std::string Preparation::expandSuperscript(std::string_view t, int n, char c) {
       --first;
       b = -b;
     }
-    rewrites.push_back({first, p, FloatToPlainText(IntegerPower(b, static_cast<unsigned long long>(n)))});
+    const long double power = IntegerPower(b, static_cast<unsigned long long>(n));
+    if (first < pos) continue;
+    out.append(t.substr(pos, first - pos));
+    AppendPlainText(power, out);
+    pos = p + 1;
   }
-  return rewrites.empty() ? std::string(t) : applyRewrites(t, rewrites);
+  out.append(t.substr(pos));
+  return out;
 }
 
 std::string Preparation::expandPowers(std::string_view t) {
@@ -219,8 +220,15 @@ void Preparation::InsertUnitCoefficients() {
 }
 
 void Preparation::SubstituteConstants() {
-  if (w_.Memo1.Text().find_first_of("pe") == std::string::npos) return;
-  writeInput(substituteConstants(w_.Memo1.Text()));
+  // The rewrite applies only where "pi" or "e" follows an operator or "(".
+  const std::string& t = w_.Memo1.Text();
+  bool found = false;
+  for (size_t i = 0; i + 1 < t.size() && !found; ++i) {
+    if (!(isOperator(t[i]) || t[i] == '(')) continue;
+    found = t[i + 1] == 'e' || (t[i + 1] == 'p' && i + 2 < t.size() && t[i + 2] == 'i');
+  }
+  if (!found) return;
+  writeInput(substituteConstants(t));
 }
 
 void Preparation::ExpandSuperscript(int n, char c) {

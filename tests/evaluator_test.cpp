@@ -316,6 +316,35 @@ TEST(NumberTextSpeedPaths, AgreeWithTheLibraryConversions) {
   }
 }
 
+TEST(NumberTextSpeedPaths, ReadBackAndAppendAgreeWithTheTexts) {
+  std::mt19937_64 random(9);
+  std::vector<long double> values = {0.0L, -0.0L, 1E-5L, 0.0001L, 0.00009999999999999999L, 1E15L, 999999999999999.4L,
+                                     123456789012345678.0L, 1.0L / 3, 7.0L, -100.0L, 1E300L};
+  for (int k = 0; k < 20000; ++k) {
+    const long double mantissa = static_cast<long double>(random() | (1ULL << 63));
+    values.push_back(std::ldexp(mantissa, static_cast<int>(random() % 140) - 144));
+    values.push_back(static_cast<long double>(random() % 100000000000ULL) /
+                     std::pow(10.0L, static_cast<int>(random() % 16)));
+  }
+  for (long double v : values) {
+    for (long double signed_v : {v, -v}) {
+      const std::string text = FloatToText(signed_v);
+      const long double read = TextToFloat(text);
+      const long double fast = ReadBackNumberText(signed_v);
+      ASSERT_TRUE(read == fast && std::signbit(read) == std::signbit(fast)) << text;
+      std::string appended = "*";
+      AppendFloatText(signed_v, appended);
+      ASSERT_EQ(appended, "*" + text);
+      appended = "-";
+      AppendPlainText(signed_v, appended);
+      ASSERT_EQ(appended, "-" + FloatToPlainText(signed_v));
+    }
+  }
+  const long double inf = std::numeric_limits<long double>::infinity();
+  EXPECT_EQ(errorOf([&] { ReadBackNumberText(inf); }), "'INF' is not a valid floating point value");
+  EXPECT_EQ(errorOf([&] { ReadBackNumberText(-inf); }), "'-INF' is not a valid floating point value");
+}
+
 TEST(NumberTextSpeedPaths, RoundingStepAgreesWithFixedNotation) {
   std::mt19937_64 random(12);
   std::vector<long double> values = {0.5E-12L, 1.5E-12L, 2.5E-12L, 0.0000000000005L, 17999999.9999999999995L,
