@@ -56,16 +56,21 @@ constexpr auto kDigitPairs = [] {
 }();
 
 // Writes the `width` low decimal digits of n, with leading zeros, ending
-// at end.
+// at end; eight digits at a time in 32 bits.
 void writeDigits(uint64_t n, char* end, int width) {
-  while (width >= 2) {
-    const size_t pair = static_cast<size_t>(n % 100) * 2;
-    n /= 100;
-    *--end = kDigitPairs[pair + 1];
-    *--end = kDigitPairs[pair];
-    width -= 2;
+  while (width > 0) {
+    uint32_t part = static_cast<uint32_t>(n % 100000000);
+    n /= 100000000;
+    int w = width < 8 ? width : 8;
+    width -= w;
+    for (; w >= 2; w -= 2) {
+      const size_t pair = static_cast<size_t>(part % 100) * 2;
+      part /= 100;
+      *--end = kDigitPairs[pair + 1];
+      *--end = kDigitPairs[pair];
+    }
+    if (w == 1) *--end = static_cast<char>('0' + part % 10);
   }
-  if (width == 1) *--end = static_cast<char>('0' + n % 10);
 }
 
 // The number of decimal digits of n > 0.
@@ -124,8 +129,9 @@ bool roundTo15Fast(long double v, Digits& d) {
 // leaves them as they are.
 bool wholeDigits(long double v, Digits& d) {
   const long double a = std::fabs(v);
-  if (!(a < 1E15L) || a != std::floor(a) || a == 0) return false;
-  const uint64_t n = static_cast<uint64_t>(a);
+  if (!(a >= 1 && a < 1E15L)) return false;
+  const uint64_t n = static_cast<uint64_t>(a);  // exact when a is whole
+  if (static_cast<long double>(n) != a) return false;
   const int len = digitCount(n);
   writeDigits(n, d.digits + len, len);
   d.exponent = len - 1;

@@ -27,22 +27,42 @@ class Scratch {
   T* data_;
 };
 
+// Positions in a text, in order: on the stack for the texts a user types,
+// on the heap beyond that.
+class Positions {
+ public:
+  void push(size_t p) {
+    if (count_ < kLocal) {
+      local_[count_] = p;
+    } else {
+      if (count_ == kLocal) heap_.assign(local_, local_ + kLocal);
+      heap_.push_back(p);
+    }
+    ++count_;
+  }
+  size_t operator[](size_t i) const { return count_ <= kLocal ? local_[i] : heap_[i]; }
+  size_t count() const { return count_; }
+
+ private:
+  static constexpr size_t kLocal = 32;
+  size_t local_[kLocal];
+  std::vector<size_t> heap_;
+  size_t count_ = 0;
+};
+
 // The positions of every open and close character of t, in order.
 struct Pairs {
-  explicit Pairs(std::string_view t, char open, char close) : opens(countOf(t, open)), closes(countOf(t, close)) {
+  Pairs(std::string_view t, char open, char close) {
     for (size_t p = 0; p < t.size(); ++p) {
-      if (t[p] == open) opens[openCount++] = p;
-      if (t[p] == close) closes[closeCount++] = p;
+      if (t[p] == open) opens.push(p);
+      if (t[p] == close) closes.push(p);
     }
-  }
-  static size_t countOf(std::string_view t, char c) {
-    size_t n = 0;
-    for (char k : t) n += k == c;
-    return n;
+    openCount = opens.count();
+    closeCount = closes.count();
   }
 
-  Scratch<size_t, 32> opens;
-  Scratch<size_t, 32> closes;
+  Positions opens;
+  Positions closes;
   size_t openCount = 0;
   size_t closeCount = 0;
 };

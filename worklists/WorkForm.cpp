@@ -31,7 +31,9 @@ const WorkList& TForm2::memo(int k) const {
 }
 
 void TForm2::clearAll() {
-  for (int k = 1; k <= 15; ++k) memo(k).clear();
+  for (WorkList* list : {&Memo1, &Memo2, &Memo3, &Memo4, &Memo5, &Memo6, &Memo7, &Memo8, &Memo9, &Memo10, &Memo11,
+                         &Memo12, &Memo13, &Memo14, &Memo15})
+    list->clear();
 }
 
 }  // namespace velsira
