@@ -212,32 +212,37 @@ constexpr auto kExactPow10 = [] {
 // rounds correctly. False for any other text, which the general reading
 // then takes.
 bool tryPlainNumber(std::string_view text, long double& value) {
-  size_t i = 0;
-  const size_t n = text.size();
+  const char* p = text.data();
+  const char* const end = p + text.size();
   bool negative = false;
-  if (i < n && (text[i] == '+' || text[i] == '-')) {
-    negative = text[i] == '-';
-    ++i;
+  if (p < end && (*p == '+' || *p == '-')) {
+    negative = *p == '-';
+    ++p;
   }
+  auto isDigitAt = [&](const char* q) { return q < end && static_cast<unsigned char>(*q - '0') < 10; };
+  // The whole part: leading zeros, then the significant digits.
+  const char* const wholeStart = p;
+  while (p < end && *p == '0') ++p;
+  const char* significantStart = p;
   uint64_t mantissa = 0;
-  int significant = 0, digits = 0, decimals = 0;
-  bool comma = false;
-  for (; i < n; ++i) {
-    const char c = text[i];
-    if (c >= '0' && c <= '9') {
-      ++digits;
-      if (comma) ++decimals;
-      if (significant > 0 || c != '0') {
-        if (++significant > 19) return false;
-        mantissa = mantissa * 10 + static_cast<uint64_t>(c - '0');
-      }
-    } else if (c == ',' && !comma) {
-      comma = true;
-    } else {
-      return false;
-    }
+  while (isDigitAt(p)) mantissa = mantissa * 10 + static_cast<uint64_t>(*p++ - '0');
+  long significant = p - significantStart;
+  bool anyDigit = p > wholeStart;
+  long decimals = 0;
+  if (p < end && *p == ',') {
+    const char* const fractionStart = ++p;
+    // Zeros right after the comma count only after a significant digit.
+    if (significant == 0)
+      while (p < end && *p == '0') ++p;
+    significantStart = p;
+    while (isDigitAt(p)) mantissa = mantissa * 10 + static_cast<uint64_t>(*p++ - '0');
+    significant += p - significantStart;
+    decimals = p - fractionStart;
+    anyDigit = anyDigit || decimals > 0;
   }
-  if (digits == 0 || decimals >= static_cast<int>(kExactPow10.size())) return false;
+  // Anything else (a second comma, an exponent, blanks) is left to the
+  // general reading, as are more digits than 64 bits hold.
+  if (p != end || !anyDigit || significant > 19 || decimals >= static_cast<long>(kExactPow10.size())) return false;
   const long double v = static_cast<long double>(mantissa) / kExactPow10[static_cast<size_t>(decimals)];
   value = negative ? -v : v;
   return true;
