@@ -8,7 +8,7 @@
 namespace velsira {
 
 void InputBox::SetText(std::string_view text) {
-  text_ = std::string(text);
+  text_.assign(text);
   selStart_ = 0;
   selLength_ = 0;
 }
@@ -78,6 +78,25 @@ void InputBox::AddLine(std::string_view line) {
 
 std::string ResultBox::Text() const { return joinLines(lines_); }
 
-void ResultBox::SetText(std::string_view text) { lines_ = splitLines(text); }
+void ResultBox::SetText(std::string_view text) {
+  // The lines are written into the existing line storage, which the box
+  // keeps from one text to the next.
+  size_t count = 0;
+  if (!text.empty()) {
+    size_t pos = 0;
+    while (true) {
+      const size_t hit = text.find("\r\n", pos);
+      const std::string_view line = text.substr(pos, hit == std::string_view::npos ? std::string_view::npos : hit - pos);
+      if (count < lines_.size())
+        lines_[count].assign(line);
+      else
+        lines_.emplace_back(line);
+      ++count;
+      if (hit == std::string_view::npos) break;
+      pos = hit + 2;
+    }
+  }
+  lines_.resize(count);
+}
 
 }  // namespace velsira

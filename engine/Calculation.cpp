@@ -11,7 +11,11 @@ namespace {
 // A value as it is written into a term, total or input text: the number
 // format's digits in plain decimal notation, so that the split reads it back
 // as one number.
-bool hasExponent(std::string_view numberText) { return numberText.find_first_of("Ee") != std::string_view::npos; }
+bool hasExponent(std::string_view numberText) {
+  for (const char c : numberText)
+    if (c == 'E' || c == 'e') return true;
+  return false;
+}
 
 void appendPlainNumber(std::string_view numberText, std::string& out) {
   if (!hasExponent(numberText)) {
@@ -123,7 +127,8 @@ void Calculation::EvaluateAt(const std::string& xText, std::string& result) {
     substituteX(savedInput_, value, true, substituted_);
     w_.Memo1.SetText(substituted_);
     Button6Click();
-    result = w_.Memo2.Text();
+    // The result box holds exactly the one line Button6Click wrote.
+    result.assign(result_);
   } catch (...) {
     w_.Memo1.SetText(savedInput_);
     throw;

@@ -124,13 +124,17 @@ void Splitting::SplitFactors(std::string_view t) {
 void Splitting::SplitOperands(std::string_view t) {
   TForm2& f = w_.Form2;
   const std::string_view text = operandsText_.assign(t);  // t may be a line of Memo7 or Memo1
+  // Each operand line is the text up to an operator, which the list reduces
+  // to what follows the operator before it: that part is written directly.
+  size_t start = 0;
   for (size_t p = 0; p < text.size(); ++p) {
     if (isOperator(text[p])) {
-      f.Memo7.add(text.substr(0, p));
+      f.Memo7.addReduced(text.substr(start, p - start));
       f.Memo1.add(text.substr(p, 1));
+      start = p + 1;
     }
   }
-  f.Memo7.add(text);
+  f.Memo7.addReduced(text.substr(start));
 }
 
 void Splitting::JoinSignedOperands() {

@@ -54,7 +54,7 @@ std::string_view WorkList::reduce(std::string_view s) const {
   return s;
 }
 
-void WorkList::add(std::string_view s) { lines_.emplace_back(reduce(s)); }
+void WorkList::addReducing(std::string_view s) { lines_.emplace_back(reduce(s)); }
 
 void WorkList::put(long i, std::string_view s) {
   if (i < 0 || i >= count()) return;

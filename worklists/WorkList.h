@@ -28,7 +28,15 @@ class WorkList {
   explicit WorkList(Reaction reaction = Reaction::None) : reaction_(reaction) {}
 
   // Appends s (reduced) as the new last line, also when s is empty.
-  void add(std::string_view s);
+  void add(std::string_view s) {
+    if (reaction_ == Reaction::None)
+      lines_.emplace_back(s);
+    else
+      addReducing(s);
+  }
+  // Appends s as it is, for a line the caller knows the list's reduction
+  // leaves unchanged (for reduction R: a line without operator characters).
+  void addReduced(std::string_view s) { lines_.emplace_back(s); }
   // The text of line i; the empty text for any i outside the lines.
   const std::string& get(long i) const {
     if (i < 0 || i >= count()) return empty_;
@@ -46,6 +54,7 @@ class WorkList {
 
  private:
   std::string_view reduce(std::string_view s) const;
+  void addReducing(std::string_view s);
 
   static const std::string empty_;
 
