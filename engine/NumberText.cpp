@@ -248,6 +248,21 @@ bool tryPlainNumber(std::string_view text, long double& value) {
   return true;
 }
 
+// Whole numbers below 1E15 in either format: their integer digits, which
+// the 15-digit rounding leaves as they are. False for any other value.
+bool appendWhole(long double v, std::string& out) {
+  const long double a = std::fabs(v);
+  if (!(a >= 1 && a < 1E15L)) return false;
+  const uint64_t n = static_cast<uint64_t>(a);  // exact when a is whole
+  if (static_cast<long double>(n) != a) return false;
+  char buffer[24];
+  char* p = buffer;
+  if (v < 0) *p++ = '-';
+  p = std::to_chars(p, buffer + sizeof buffer, n).ptr;
+  out.append(buffer, static_cast<size_t>(p - buffer));
+  return true;
+}
+
 }  // namespace
 
 void AppendFloatText(long double v, std::string& out) {
@@ -263,6 +278,7 @@ void AppendFloatText(long double v, std::string& out) {
     out += '0';
     return;
   }
+  if (appendWhole(v, out)) return;
   const Digits d = roundTo15(v);
   if (d.exponent >= -4 && d.exponent < 15) {
     appendFixed(d, v < 0, out);
@@ -291,6 +307,7 @@ void AppendPlainText(long double v, std::string& out) {
     out += '0';
     return;
   }
+  if (appendWhole(v, out)) return;
   appendFixed(roundTo15(v), v < 0, out);
 }
 

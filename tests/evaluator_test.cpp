@@ -316,6 +316,31 @@ TEST(NumberTextSpeedPaths, AgreeWithTheLibraryConversions) {
   }
 }
 
+// Whole numbers of every length up to and past 15 digits, around the powers
+// of ten and of two, in both formats and both signs.
+TEST(NumberTextSpeedPaths, WholeNumbersAgreeWithTheGeneralFormat) {
+  std::mt19937_64 random(15);
+  std::vector<long double> values = {1, 9, 10, 99, 100, 999999999999999.0L, 1E15L, 1E15L + 1, 9007199254740993.0L,
+                                     18446744073709551615.0L, 18446744073709551616.0L, 1E19L, 1E20L};
+  for (int digits = 1; digits <= 18; ++digits) {
+    for (int k = 0; k < 400; ++k) {
+      uint64_t n = 1 + random() % 9;
+      for (int i = 1; i < digits; ++i) n = n * 10 + random() % 10;
+      values.push_back(static_cast<long double>(n));
+      values.push_back(static_cast<long double>(n) + 0.5L);
+    }
+  }
+  for (long double v : values) {
+    for (long double signed_v : {v, -v}) {
+      ASSERT_EQ(FloatToText(signed_v), referenceFloatToText(signed_v)) << static_cast<double>(signed_v);
+      std::string reference = referenceFloatToText(signed_v);
+      if (reference.find('E') == std::string::npos) {
+        ASSERT_EQ(FloatToPlainText(signed_v), reference);
+      }
+    }
+  }
+}
+
 TEST(NumberTextSpeedPaths, ReadBackAndAppendAgreeWithTheTexts) {
   std::mt19937_64 random(9);
   std::vector<long double> values = {0.0L, -0.0L, 1E-5L, 0.0001L, 0.00009999999999999999L, 1E15L, 999999999999999.4L,
