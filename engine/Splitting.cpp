@@ -69,6 +69,11 @@ struct Pairs {
 
 // A 1-based position written as an integer text into the list.
 void addPosition(WorkList& list, size_t index) {
+  if (index < 9) {
+    const char digit = static_cast<char>('1' + index);
+    list.add(std::string_view(&digit, 1));
+    return;
+  }
   char buffer[24];
   const auto res = std::to_chars(buffer, buffer + sizeof buffer, index + 1);
   list.add(std::string_view(buffer, static_cast<size_t>(res.ptr - buffer)));

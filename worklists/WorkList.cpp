@@ -20,20 +20,39 @@ std::string_view reduceR(std::string_view line, bool keepPowerSign) {
   return line;
 }
 
+namespace {
+
+// The first position at or after from where the two characters a b stand;
+// npos where there is none. The lines are short: a plain scan beats a
+// library search here.
+size_t findPair(std::string_view line, char a, char b, size_t from) {
+  for (size_t i = from; i + 1 < line.size(); ++i)
+    if (line[i] == a && line[i + 1] == b) return i;
+  return std::string_view::npos;
+}
+
+}  // namespace
+
 std::string_view reduceM(std::string_view line) {
-  if (line.find('-') == std::string_view::npos) return line;  // neither rule can apply
+  bool anyMinus = false;
+  for (const char c : line)
+    if (c == '-') {
+      anyMinus = true;
+      break;
+    }
+  if (!anyMinus) return line;  // neither rule can apply
   // Each rule only drops a prefix, so the next "+-" and "--" at or after the
   // current start are found by two cursors that never move back.
   size_t start = 0;
-  size_t plusMinus = line.find("+-");
-  size_t minusMinus = line.find("--");
+  size_t plusMinus = findPair(line, '+', '-', 0);
+  size_t minusMinus = findPair(line, '-', '-', 0);
   while (true) {
-    while (plusMinus != std::string_view::npos && plusMinus < start) plusMinus = line.find("+-", plusMinus + 1);
+    if (plusMinus != std::string_view::npos && plusMinus < start) plusMinus = findPair(line, '+', '-', start);
     if (plusMinus != std::string_view::npos) {
       start = plusMinus + 1;
       continue;
     }
-    while (minusMinus != std::string_view::npos && minusMinus < start) minusMinus = line.find("--", minusMinus + 1);
+    if (minusMinus != std::string_view::npos && minusMinus < start) minusMinus = findPair(line, '-', '-', start);
     if (minusMinus != std::string_view::npos) {
       start = minusMinus + 2;
       continue;
