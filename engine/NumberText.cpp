@@ -243,10 +243,14 @@ bool tryPlainNumber(std::string_view text, long double& value) {
   // Anything else (a second comma, an exponent, blanks) is left to the
   // general reading, as are more digits than 64 bits hold.
   if (p != end || !anyDigit || significant > 19 || decimals >= static_cast<long>(kExactPow10.size())) return false;
-  const long double v = static_cast<long double>(mantissa) / kExactPow10[static_cast<size_t>(decimals)];
+  long double v = static_cast<long double>(mantissa);
+  if (decimals > 0) v /= kExactPow10[static_cast<size_t>(decimals)];
   value = negative ? -v : v;
   return true;
 }
+
+// The general reading, for the texts the common route leaves.
+bool tryGeneralNumber(std::string_view text, long double& value);
 
 // Whole numbers below 1E15 in either format: their integer digits, which
 // the 15-digit rounding leaves as they are. False for any other value.
@@ -324,7 +328,12 @@ std::string FloatToPlainText(long double v) {
 }
 
 bool TryTextToFloat(std::string_view text, long double& value) {
-  if (tryPlainNumber(text, value)) return true;
+  return tryPlainNumber(text, value) || tryGeneralNumber(text, value);
+}
+
+namespace {
+
+bool tryGeneralNumber(std::string_view text, long double& value) {
   size_t i = 0, n = text.size();
   while (i < n && text[i] == ' ') ++i;
   while (n > i && text[n - 1] == ' ') --n;
@@ -374,6 +383,8 @@ bool TryTextToFloat(std::string_view text, long double& value) {
   return true;
 }
 
+}  // namespace
+
 long double ReadBackNumberText(long double v) {
   if (!std::isfinite(v)) return TextToFloat(FloatToText(v));  // raises as the text does
   if (v == 0) return 0;
@@ -392,7 +403,8 @@ long double ReadBackNumberText(long double v) {
 
 long double TextToFloat(std::string_view text) {
   long double v = 0;
-  if (!TryTextToFloat(text, v)) raiseNotFloat(text);
+  if (tryPlainNumber(text, v)) return v;
+  if (!tryGeneralNumber(text, v)) raiseNotFloat(text);
   return v;
 }
 
