@@ -90,11 +90,11 @@ std::string Calculation::SubstituteX(std::string_view text, std::string_view val
 void Calculation::substituteX(std::string_view text, std::string_view value, bool unitCoefficients,
                               std::string& out) {
   out.clear();
+  size_t copied = 0;  // text before this position is in out
   for (size_t p = 0; p < text.size(); ++p) {
-    if (text[p] != 'x') {
-      out += text[p];
-      continue;
-    }
+    if (text[p] != 'x') continue;
+    out.append(text.data() + copied, p - copied);
+    copied = p + 1;
     // The coefficient of x: the number characters right before it, or the
     // unit coefficient "1" written after an operator or "(".
     bool divides;
@@ -109,6 +109,7 @@ void Calculation::substituteX(std::string_view text, std::string_view value, boo
     out += divides ? '/' : '*';
     out += value;
   }
+  out.append(text.data() + copied, text.size() - copied);
 }
 
 void Calculation::EvaluateAt(const std::string& xText, std::string& result) {

@@ -224,8 +224,10 @@ void Preparation::SubstituteConstants() {
   const std::string& t = w_.Memo1.Text();
   bool found = false;
   for (size_t i = 0; i + 1 < t.size() && !found; ++i) {
+    const char next = t[i + 1];
+    if (next != 'e' && next != 'p') continue;
     if (!(isOperator(t[i]) || t[i] == '(')) continue;
-    found = t[i + 1] == 'e' || (t[i + 1] == 'p' && i + 2 < t.size() && t[i + 2] == 'i');
+    found = next == 'e' || (i + 2 < t.size() && t[i + 2] == 'i');
   }
   if (!found) return;
   writeInput(substituteConstants(t));
