@@ -45,7 +45,9 @@ constexpr std::string_view kKuvvet = "Kuvvet";
 // tangent and cotangent are infinite.
 constexpr long double kTiny = 1E-16L;
 
-bool startsWith(std::string_view s, std::string_view head) { return s.substr(0, head.size()) == head; }
+inline bool startsWith(std::string_view s, std::string_view head) {
+  return s.size() >= head.size() && std::char_traits<char>::compare(s.data(), head.data(), head.size()) == 0;
+}
 
 const AngleName* findAngleName(std::string_view name) {
   for (const auto& a : kAngleNames)

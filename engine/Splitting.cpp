@@ -32,7 +32,7 @@ class Scratch {
 class Positions {
  public:
   void push(size_t p) {
-    if (count_ < kLocal) {
+    if (count_ < kLocal) [[likely]] {
       local_[count_] = p;
     } else {
       if (count_ == kLocal) heap_.assign(local_, local_ + kLocal);
@@ -95,10 +95,12 @@ void cutPairs(std::string_view t, char open, char close, WorkList& opens, WorkLi
   }
   for (size_t i = 0; i < pairs.closeCount; ++i) {
     if (i >= pairs.openCount) raiseNotInteger("");
-    const long o = static_cast<long>(pairs.opens[i]) + 1;
-    const long c = static_cast<long>(pairs.closes[i]) + 1;
-    names.add(substring(t, 1, o - 1));
-    contents.add(substring(t, o + 1, c - o - 1));
+    // The text before the opening character, and the text between the two
+    // (empty where the closing one comes first).
+    const size_t o = pairs.opens[i];
+    const size_t c = pairs.closes[i];
+    names.add(t.substr(0, o));
+    contents.add(c > o + 1 ? t.substr(o + 1, c - o - 1) : std::string_view());
   }
 }
 
