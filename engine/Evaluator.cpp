@@ -310,8 +310,9 @@ namespace {
 // times 10^12 is an integer below 2^92, exact in 128 bits; where it is below
 // 2^64 it is held exactly, and one division by the exactly held 10^12 reads
 // it back correctly rounded. False where that does not hold.
-bool roundTo12Fast(long double v, long double& rounded) {
+bool roundTo12Fast(long double v, long double& rounded, uint64_t& scaled) {
   const long double a = std::fabs(v);
+  scaled = 0;
   if (a == 0) {
     rounded = 0;
     return true;
@@ -331,9 +332,38 @@ bool roundTo12Fast(long double v, long double& rounded) {
     if (rest > half || (rest == half && (q & 1))) ++q;
   }
   if (q >> 64) return false;
+  scaled = static_cast<uint64_t>(q);
   const long double r = static_cast<long double>(static_cast<uint64_t>(q)) / static_cast<long double>(kScale);
   rounded = v < 0 ? -r : r;
   return true;
+}
+
+// The number text of ±q / 10^12 for 10^8 <= q < 10^15. That value lies in
+// the plain-notation range of the general format, and the extended value
+// nearest to it rounds at 15 significant digits to q's own digits (its
+// relative error, 2^-64, is far below half a unit of the 15th digit): so the
+// text is q's digits with the comma 12 places from the right.
+void appendTwelveDecimals(uint64_t q, bool negative, std::string& out) {
+  constexpr uint64_t kScale = 1000000000000ULL;
+  char buffer[40];
+  char* p = buffer;
+  if (negative) *p++ = '-';
+  p = std::to_chars(p, buffer + sizeof buffer, q / kScale).ptr;
+  uint64_t fraction = q % kScale;
+  if (fraction != 0) {
+    int width = 12;
+    while (fraction % 10 == 0) {
+      fraction /= 10;
+      --width;
+    }
+    *p++ = ',';
+    for (int i = width - 1; i >= 0; --i) {
+      p[i] = static_cast<char>('0' + fraction % 10);
+      fraction /= 10;
+    }
+    p += width;
+  }
+  out.append(buffer, static_cast<size_t>(p - buffer));
 }
 
 }  // namespace
@@ -346,9 +376,13 @@ std::string Evaluator::RoundTo12Decimals(std::string_view t) {
 
 void Evaluator::roundTo12Decimals(long double v, std::string& result) {
   long double rounded = 0;
+  uint64_t scaled = 0;
   result.clear();
-  if (roundTo12Fast(v, rounded)) {
-    AppendFloatText(rounded, result);
+  if (roundTo12Fast(v, rounded, scaled)) {
+    if (scaled >= 100000000ULL && scaled < 1000000000000000ULL)
+      appendTwelveDecimals(scaled, v < 0, result);
+    else
+      AppendFloatText(rounded, result);
     return;
   }
   // Fixed notation with 12 decimals; the largest extended value has 4933

@@ -373,10 +373,15 @@ TEST(NumberTextSpeedPaths, ReadBackAndAppendAgreeWithTheTexts) {
 TEST(NumberTextSpeedPaths, RoundingStepAgreesWithFixedNotation) {
   std::mt19937_64 random(12);
   std::vector<long double> values = {0.5E-12L, 1.5E-12L, 2.5E-12L, 0.0000000000005L, 17999999.9999999999995L,
-                                     18446744.073709551615L, 1E7L + 0.123456789012345L};
+                                     18446744.073709551615L, 1E7L + 0.123456789012345L, 0.0001L, 0.00009999999999995L,
+                                     999.9999999999995L, 1000, 999.999999999999L, 0.0001000000000005L};
   for (int k = 0; k < 20000; ++k) {
     const long double mantissa = static_cast<long double>(random() | (1ULL << 63));
     values.push_back(std::ldexp(mantissa, static_cast<int>(random() % 110) - 120));
+    // Values with few decimals, as the function rows mostly give, around
+    // the ends of the plain-notation range too.
+    values.push_back(static_cast<long double>(random() % 10000000000000000ULL) /
+                     std::pow(10.0L, static_cast<int>(random() % 20)));
   }
   for (long double v : values) {
     for (long double signed_v : {v, -v}) {
