@@ -31,21 +31,27 @@ class Scratch {
 // on the heap beyond that.
 class Positions {
  public:
+  Positions() = default;
+  Positions(const Positions&) = delete;
+  Positions& operator=(const Positions&) = delete;
+
   void push(size_t p) {
     if (count_ < kLocal) [[likely]] {
       local_[count_] = p;
     } else {
       if (count_ == kLocal) heap_.assign(local_, local_ + kLocal);
       heap_.push_back(p);
+      data_ = heap_.data();
     }
     ++count_;
   }
-  size_t operator[](size_t i) const { return count_ <= kLocal ? local_[i] : heap_[i]; }
+  size_t operator[](size_t i) const { return data_[i]; }
   size_t count() const { return count_; }
 
  private:
   static constexpr size_t kLocal = 32;
   size_t local_[kLocal];
+  size_t* data_ = local_;
   std::vector<size_t> heap_;
   size_t count_ = 0;
 };
