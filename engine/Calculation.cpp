@@ -62,13 +62,13 @@ void Calculation::Button6Click() {
   if (f.Memo6.count() == 0) Splitting::RaiseNoBracketTerm();
   // Every character must be read before anything is evaluated, or a
   // coefficient written outside the parentheses would be dropped silently.
-  Splitting::CheckAllRead(w_.Memo1.Text(), '[', ']');
-  for (long i = 0; i < f.Memo6.count(); ++i) Splitting::CheckAllRead(f.Memo6.get(i), '(', ')');
+  split_.CheckBracketTermsRead();
+  split_.CheckFactorsRead();
 
   std::string& total = totalText_;
   total.clear();
   for (long i = 0; i < f.Memo6.count(); ++i) {
-    split_.SplitFactors(f.Memo6.get(i));
+    split_.SplitTermFactors(i);
     EvaluateFactors(termText_);
     SplitForReduction(termText_);
     reduction_.ReduceAndApply(i, f.Memo5, termValue_);

@@ -10,6 +10,15 @@
 #include "engine/Text.h"
 
 namespace velsira {
+
+// The positions of the open and close characters of a text, in order.
+struct PairList {
+  const size_t* opens;
+  size_t openCount;
+  const size_t* closes;
+  size_t closeCount;
+};
+
 namespace {
 
 // Working memory of the cuts and the unread-text check: on the stack for the
@@ -46,6 +55,7 @@ class Positions {
     ++count_;
   }
   size_t operator[](size_t i) const { return data_[i]; }
+  const size_t* data() const { return data_; }
   size_t count() const { return count_; }
 
  private:
@@ -63,14 +73,11 @@ struct Pairs {
       if (t[p] == open) opens.push(p);
       if (t[p] == close) closes.push(p);
     }
-    openCount = opens.count();
-    closeCount = closes.count();
   }
+  PairList list() const { return {opens.data(), opens.count(), closes.data(), closes.count()}; }
 
   Positions opens;
   Positions closes;
-  size_t openCount = 0;
-  size_t closeCount = 0;
 };
 
 // A 1-based position written as an integer text into the list.
@@ -90,9 +97,8 @@ void addPosition(WorkList& list, size_t index) {
 // character after each closing one, and for each pair the text before the
 // opening one (reduced to its name by the list) and the content. A closing
 // character without its opening one is read as the empty integer text.
-void cutPairs(std::string_view t, char open, char close, WorkList& opens, WorkList& closes, WorkList& after,
+void cutPairs(std::string_view t, const PairList& pairs, WorkList& opens, WorkList& closes, WorkList& after,
               WorkList& names, WorkList& contents) {
-  const Pairs pairs(t, open, close);
   for (size_t i = 0; i < pairs.openCount; ++i) addPosition(opens, pairs.opens[i]);
   for (size_t i = 0; i < pairs.closeCount; ++i) {
     const size_t c = pairs.closes[i];
@@ -112,6 +118,23 @@ void cutPairs(std::string_view t, char open, char close, WorkList& opens, WorkLi
 
 }  // namespace
 
+void Splitting::PairPositions::find(std::string_view t, char open, char close) {
+  opens.clear();
+  closes.clear();
+  for (size_t p = 0; p < t.size(); ++p) {
+    if (t[p] == open) opens.push_back(p);
+    if (t[p] == close) closes.push_back(p);
+  }
+}
+
+namespace {
+
+PairList listOf(const std::vector<size_t>& opens, const std::vector<size_t>& closes) {
+  return {opens.data(), opens.size(), closes.data(), closes.size()};
+}
+
+}  // namespace
+
 void Splitting::SplitBracketTerms() {
   TForm2& f = w_.Form2;
   f.Memo3.clear();
@@ -120,7 +143,9 @@ void Splitting::SplitBracketTerms() {
   f.Memo6.clear();
   f.Memo7.clear();
   f.Memo1.clear();
-  cutPairs(w_.Memo1.Text(), '[', ']', f.Memo3, f.Memo4, f.Memo9, f.Memo5, f.Memo6);
+  const std::string& text = w_.Memo1.Text();
+  bracketPairs_.find(text, '[', ']');
+  cutPairs(text, listOf(bracketPairs_.opens, bracketPairs_.closes), f.Memo3, f.Memo4, f.Memo9, f.Memo5, f.Memo6);
 }
 
 void Splitting::SplitFactors(std::string_view t) {
@@ -131,7 +156,36 @@ void Splitting::SplitFactors(std::string_view t) {
   f.Memo11.clear();
   f.Memo12.clear();
   const std::string& text = factorsText_.assign(t);  // t may be a line of a list cleared above
-  cutPairs(text, '(', ')', f.Memo10, f.Memo11, f.Memo12, f.Memo2, f.Memo8);
+  const Pairs pairs(text, '(', ')');
+  cutPairs(text, pairs.list(), f.Memo10, f.Memo11, f.Memo12, f.Memo2, f.Memo8);
+}
+
+void Splitting::CheckBracketTermsRead() const {
+  checkAllRead(w_.Memo1.Text(), listOf(bracketPairs_.opens, bracketPairs_.closes));
+}
+
+void Splitting::CheckFactorsRead() {
+  const WorkList& terms = w_.Form2.Memo6;
+  const size_t n = static_cast<size_t>(terms.count());
+  if (termPairs_.size() < n) termPairs_.resize(n);
+  for (size_t i = 0; i < n; ++i) {
+    PairPositions& pairs = termPairs_[i];
+    pairs.find(terms.get(static_cast<long>(i)), '(', ')');
+    checkAllRead(terms.get(static_cast<long>(i)), listOf(pairs.opens, pairs.closes));
+  }
+}
+
+void Splitting::SplitTermFactors(long i) {
+  TForm2& f = w_.Form2;
+  f.Memo2.clear();
+  f.Memo8.clear();
+  f.Memo10.clear();
+  f.Memo11.clear();
+  f.Memo12.clear();
+  // Memo6 is none of the lists cleared above, and has not changed since
+  // CheckFactorsRead found the pairs of its lines.
+  const PairPositions& pairs = termPairs_[static_cast<size_t>(i)];
+  cutPairs(f.Memo6.get(i), listOf(pairs.opens, pairs.closes), f.Memo10, f.Memo11, f.Memo12, f.Memo2, f.Memo8);
 }
 
 void Splitting::SplitOperands(std::string_view t) {
@@ -178,7 +232,7 @@ size_t nameStart(std::string_view t, size_t regionStart, size_t o) {
 
 // Raises the unread-text error for the leftmost run of unread characters of
 // t, whose pairs are in order.
-[[noreturn]] void raiseUnread(std::string_view t, const Pairs& pairs) {
+[[noreturn]] void raiseUnread(std::string_view t, const PairList& pairs) {
   const size_t n = pairs.openCount;
   Scratch<unsigned char, 256> read(t.size());
   for (size_t p = 0; p < t.size(); ++p) read[p] = 0;
@@ -206,6 +260,10 @@ size_t nameStart(std::string_view t, size_t regionStart, size_t o) {
 
 void Splitting::CheckAllRead(std::string_view t, char open, char close) {
   const Pairs pairs(t, open, close);
+  checkAllRead(t, pairs.list());
+}
+
+void Splitting::checkAllRead(std::string_view t, const PairList& pairs) {
   const size_t n = pairs.openCount;
   if (n != pairs.closeCount) return;
   for (size_t i = 0; i < n; ++i) {

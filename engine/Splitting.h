@@ -4,10 +4,13 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/WorkArea.h"
 
 namespace velsira {
+
+struct PairList;
 
 class Splitting {
  public:
@@ -30,12 +33,32 @@ class Splitting {
   // after a closing one. Raises "'%s' okunamadı. ..." naming the leftmost
   // run of unread characters. Texts that do not pair in order pass.
   static void CheckAllRead(std::string_view t, char open, char close);
+  // CheckAllRead of Form1.Memo1 at the bracket level, with the pairs the
+  // last SplitBracketTerms found: the text must not have changed since.
+  void CheckBracketTermsRead() const;
+  // CheckAllRead of every bracket term (Memo6) in order, keeping the pairs
+  // of each for SplitTermFactors.
+  void CheckFactorsRead();
+  // SplitFactors of bracket term i, with the pairs CheckFactorsRead found:
+  // Memo6 must not have changed since.
+  void SplitTermFactors(long i);
   // "İfadeyi köşeli parantez içine yazınız, ...": raised by the drivers that
   // need at least one bracket term.
   [[noreturn]] static void RaiseNoBracketTerm();
 
  private:
+  // The positions of the open and close characters of a text, kept with
+  // their storage.
+  struct PairPositions {
+    std::vector<size_t> opens, closes;
+    void find(std::string_view t, char open, char close);
+  };
+
+  static void checkAllRead(std::string_view t, const PairList& pairs);
+
   WorkArea& w_;
+  PairPositions bracketPairs_;
+  std::vector<PairPositions> termPairs_;
   // Copies of the texts being cut and a joined operand, kept for their
   // storage.
   std::string factorsText_, operandsText_, joined_;
