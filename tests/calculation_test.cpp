@@ -65,6 +65,8 @@ TEST(ScientificCalculation, Values) {
       {Deg, "[Kuvvet20(10)]*[(10)]", "1E21"},
       {Deg, "[ArcTan(1)]/[(45)]", "1"},
       {Deg, "[Sin(30)+Cos(60)]", "1"},
+      // Each bracket term is cut at its own parentheses.
+      {Deg, "[(1)+(2)]+[(3)*(4)*(5)]-[Kuvvet2(2)]", "59"},
   };
   Program p;
   for (const Case& c : cases) EXPECT_EQ(calculate(p, c.unit, c.input), c.expected) << c.input;
@@ -81,6 +83,8 @@ TEST(ScientificCalculation, Failures) {
       {Deg, "[2*Sin(30)]", "'2*" + unread},  // never 0,5
       {Deg, "[(2)]3", "'3" + unread},
       {Deg, "[(2)3]", "'3" + unread},
+      {Deg, "[(1)*(2)]+[(2)3]", "'3" + unread},
+      {Deg, "[(2)4]+[(1)*(2)*(3)]", "'4" + unread},
       {Deg, "[sin(30)]", std::string("'sin' tanınmayan bir fonksiyon"_cp)},
       {Deg, "[(2)*sin(30)]", std::string("'sin' tanınmayan bir fonksiyon"_cp)},  // never the value of (2)
       {Deg, "[(1)]+2pi[(2)]", std::string("'2pi' tanınmayan bir fonksiyon"_cp)},
