@@ -84,7 +84,7 @@ int digitCount(uint64_t n) {
 // for 1E-5 <= |v| < 1E15: v is m * 2^e with a 64-bit m, so v * 10^s is the
 // exact 128-bit m * 10^s shifted right, and the rounding is to nearest with
 // ties to even, as the general conversion rounds. False outside that range.
-bool roundTo15Fast(long double v, Digits& d) {
+bool scaledTo15(long double v, uint64_t& scaled, int& exponent) {
   const long double a = std::fabs(v);
   if (!(a >= 1E-5L && a < 1E15L)) return false;
   uint64_t m = 0;
@@ -115,14 +115,67 @@ bool roundTo15Fast(long double v, Digits& d) {
       q = kPow10[14];
       ++k;
     }
-    writeDigits(static_cast<uint64_t>(q), d.digits + 15, 15);
-    size_t len = 15;
-    while (len > 1 && d.digits[len - 1] == '0') --len;
-    d.size = len;
-    d.exponent = k;
+    scaled = static_cast<uint64_t>(q);
+    exponent = k;
     return true;
   }
   return false;
+}
+
+// The same rounding as digits.
+bool roundTo15Fast(long double v, Digits& d) {
+  uint64_t q = 0;
+  int k = 0;
+  if (!scaledTo15(v, q, k)) return false;
+  writeDigits(q, d.digits + 15, 15);
+  size_t len = 15;
+  while (len > 1 && d.digits[len - 1] == '0') --len;
+  d.size = len;
+  d.exponent = k;
+  return true;
+}
+
+// q without its trailing decimal zeros, and the number of its digits left
+// of width.
+uint64_t stripZeros(uint64_t q, int& width) {
+  while (q % 100 == 0) {
+    q /= 100;
+    width -= 2;
+  }
+  if (q % 10 == 0) {
+    q /= 10;
+    --width;
+  }
+  return q;
+}
+
+// The plain decimal notation of ±q * 10^(k-14) for 10^14 <= q < 10^15 and
+// -4 <= k <= 14, as appendFixed writes the digits of q: the whole part, then
+// the decimals without trailing zeros.
+void appendScaledFixed(uint64_t q, int k, bool negative, std::string& out) {
+  char buffer[48];
+  char* p = buffer;
+  if (negative) *p++ = '-';
+  if (k >= 0) {
+    int width = 14 - k;
+    p = std::to_chars(p, buffer + sizeof buffer, q / kPow10[width]).ptr;
+    uint64_t fraction = q % kPow10[width];
+    if (fraction != 0) {
+      fraction = stripZeros(fraction, width);
+      *p++ = ',';
+      writeDigits(fraction, p + width, width);
+      p += width;
+    }
+  } else {
+    *p++ = '0';
+    *p++ = ',';
+    for (int i = 0; i < -k - 1; ++i) *p++ = '0';
+    int width = 15;
+    q = stripZeros(q, width);
+    writeDigits(q, p + width, width);
+    p += width;
+  }
+  out.append(buffer, static_cast<size_t>(p - buffer));
 }
 
 // Whole numbers below 1E15 have at most 15 digits: the 15-digit rounding
@@ -283,6 +336,12 @@ void AppendFloatText(long double v, std::string& out) {
     return;
   }
   if (appendWhole(v, out)) return;
+  uint64_t q = 0;
+  int k = 0;
+  if (scaledTo15(v, q, k) && k >= -4 && k <= 14) {
+    appendScaledFixed(q, k, v < 0, out);
+    return;
+  }
   const Digits d = roundTo15(v);
   if (d.exponent >= -4 && d.exponent < 15) {
     appendFixed(d, v < 0, out);
@@ -312,6 +371,12 @@ void AppendPlainText(long double v, std::string& out) {
     return;
   }
   if (appendWhole(v, out)) return;
+  uint64_t q = 0;
+  int k = 0;
+  if (scaledTo15(v, q, k) && k >= -4 && k <= 14) {
+    appendScaledFixed(q, k, v < 0, out);
+    return;
+  }
   appendFixed(roundTo15(v), v < 0, out);
 }
 
@@ -388,6 +453,17 @@ bool tryGeneralNumber(std::string_view text, long double& value) {
 long double ReadBackNumberText(long double v) {
   if (!std::isfinite(v)) return TextToFloat(FloatToText(v));  // raises as the text does
   if (v == 0) return 0;
+  // A whole number below 1E15 is its own text's value.
+  const long double a = std::fabs(v);
+  if (a >= 1 && a < 1E15L && static_cast<long double>(static_cast<uint64_t>(a)) == a) return v;
+  // The text's digits are q's without its trailing zeros, over the same
+  // power of ten: one correctly rounded division of the same exact value.
+  uint64_t q = 0;
+  int k = 0;
+  if (scaledTo15(v, q, k) && k >= -4 && k <= 14) {
+    const long double r = static_cast<long double>(q) / kExactPow10[static_cast<size_t>(14 - k)];
+    return v < 0 ? -r : r;
+  }
   const Digits d = roundTo15(v);
   if (d.exponent < -4 || d.exponent >= 15) return TextToFloat(FloatToText(v));
   // The plain text's value, as its reading computes it: its digits as one
