@@ -264,7 +264,46 @@ constexpr auto kExactPow10 = [] {
 // integer divided by one exactly held power of ten, which a single division
 // rounds correctly. False for any other text, which the general reading
 // then takes.
-bool tryPlainNumber(std::string_view text, long double& value) {
+bool tryLongPlainNumber(std::string_view text, long double& value);
+
+// The common number text with at most 19 digits in all, in one pass: the
+// digits fit 64 bits whatever their leading zeros. Longer texts take the
+// careful count of significant digits below.
+inline bool tryPlainNumber(std::string_view text, long double& value) {
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  bool negative = false;
+  if (p < end && (*p == '+' || *p == '-')) {
+    negative = *p == '-';
+    ++p;
+  }
+  const char* const start = p;
+  uint64_t mantissa = 0;
+  unsigned digit = 0;
+  while (p < end && (digit = static_cast<unsigned char>(*p - '0')) < 10) {
+    mantissa = mantissa * 10 + digit;
+    ++p;
+  }
+  size_t digits = static_cast<size_t>(p - start);
+  size_t decimals = 0;
+  if (p < end && *p == ',') {
+    const char* const fractionStart = ++p;
+    while (p < end && (digit = static_cast<unsigned char>(*p - '0')) < 10) {
+      mantissa = mantissa * 10 + digit;
+      ++p;
+    }
+    decimals = static_cast<size_t>(p - fractionStart);
+    digits += decimals;
+  }
+  if (p != end || digits == 0) return false;  // anything else is for the general reading
+  if (digits > 19) return tryLongPlainNumber(text, value);
+  long double v = static_cast<long double>(mantissa);
+  if (decimals > 0) v /= kExactPow10[decimals];
+  value = negative ? -v : v;
+  return true;
+}
+
+bool tryLongPlainNumber(std::string_view text, long double& value) {
   const char* p = text.data();
   const char* const end = p + text.size();
   bool negative = false;
