@@ -222,12 +222,15 @@ void Preparation::InsertUnitCoefficients() {
 void Preparation::SubstituteConstants() {
   // The rewrite applies only where "pi" or "e" follows an operator or "(".
   const std::string& t = w_.Memo1.Text();
+  // The "e"s and "p"s are few: each is found by a library search and looked
+  // at with the character before it.
   bool found = false;
-  for (size_t i = 0; i + 1 < t.size() && !found; ++i) {
-    const char next = t[i + 1];
-    if (next != 'e' && next != 'p') continue;
-    if (!(isOperator(t[i]) || t[i] == '(')) continue;
-    found = next == 'e' || (i + 2 < t.size() && t[i + 2] == 'i');
+  for (const char target : {'e', 'p'}) {
+    for (size_t pos = t.find(target, 1); pos != std::string::npos && !found; pos = t.find(target, pos + 1)) {
+      const char before = t[pos - 1];
+      if (isOperator(before) || before == '(') found = target == 'e' || (pos + 1 < t.size() && t[pos + 1] == 'i');
+    }
+    if (found) break;
   }
   if (!found) return;
   writeInput(substituteConstants(t));
