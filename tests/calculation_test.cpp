@@ -67,6 +67,9 @@ TEST(ScientificCalculation, Values) {
       {Deg, "[Sin(30)+Cos(60)]", "1"},
       // Each bracket term is cut at its own parentheses.
       {Deg, "[(1)+(2)]+[(3)*(4)*(5)]-[Kuvvet2(2)]", "59"},
+      // Constants after "(" or an operator, with other e's and p's about.
+      {Deg, "[Kuvvet2(e)]", "7,389056098931"},
+      {Deg, "[(1)]+[(2)*pi(1)]", "7,28318530718"},
   };
   Program p;
   for (const Case& c : cases) EXPECT_EQ(calculate(p, c.unit, c.input), c.expected) << c.input;
