@@ -55,22 +55,31 @@ constexpr auto kDigitPairs = [] {
   return p;
 }();
 
+// Writes the four decimal digits of v < 10000 at out.
+inline void writeFour(uint32_t v, char* out) {
+  const uint32_t high = v / 100, low = v % 100;
+  std::memcpy(out, &kDigitPairs[high * 2], 2);
+  std::memcpy(out + 2, &kDigitPairs[low * 2], 2);
+}
+
 // Writes the `width` low decimal digits of n, with leading zeros, ending
-// at end; eight digits at a time in 32 bits.
+// at end: eight at a time in 32 bits, then by pairs.
 void writeDigits(uint64_t n, char* end, int width) {
-  while (width > 0) {
-    uint32_t part = static_cast<uint32_t>(n % 100000000);
+  while (width >= 8) {
+    const uint32_t part = static_cast<uint32_t>(n % 100000000);
     n /= 100000000;
-    int w = width < 8 ? width : 8;
-    width -= w;
-    for (; w >= 2; w -= 2) {
-      const size_t pair = static_cast<size_t>(part % 100) * 2;
-      part /= 100;
-      *--end = kDigitPairs[pair + 1];
-      *--end = kDigitPairs[pair];
-    }
-    if (w == 1) *--end = static_cast<char>('0' + part % 10);
+    end -= 8;
+    writeFour(part / 10000, end);
+    writeFour(part % 10000, end + 4);
+    width -= 8;
   }
+  uint32_t part = static_cast<uint32_t>(n % 100000000);
+  for (; width >= 2; width -= 2) {
+    end -= 2;
+    std::memcpy(end, &kDigitPairs[(part % 100) * 2], 2);
+    part /= 100;
+  }
+  if (width == 1) *--end = static_cast<char>('0' + part % 10);
 }
 
 // The number of decimal digits of n > 0.
