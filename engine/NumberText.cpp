@@ -144,45 +144,32 @@ bool roundTo15Fast(long double v, Digits& d) {
   return true;
 }
 
-// q without its trailing decimal zeros, and the number of its digits left
-// of width.
-uint64_t stripZeros(uint64_t q, int& width) {
-  while (q % 100 == 0) {
-    q /= 100;
-    width -= 2;
-  }
-  if (q % 10 == 0) {
-    q /= 10;
-    --width;
-  }
-  return q;
-}
-
 // The plain decimal notation of ±q * 10^(k-14) for 10^14 <= q < 10^15 and
 // -4 <= k <= 14, as appendFixed writes the digits of q: the whole part, then
 // the decimals without trailing zeros.
 void appendScaledFixed(uint64_t q, int k, bool negative, std::string& out) {
+  char digits[16];
+  writeDigits(q, digits + 15, 15);
+  size_t len = 15;
+  while (digits[len - 1] == '0') --len;  // q > 0: its first digit is no zero
   char buffer[48];
   char* p = buffer;
   if (negative) *p++ = '-';
   if (k >= 0) {
-    int width = 14 - k;
-    p = std::to_chars(p, buffer + sizeof buffer, q / kPow10[width]).ptr;
-    uint64_t fraction = q % kPow10[width];
-    if (fraction != 0) {
-      fraction = stripZeros(fraction, width);
+    const size_t whole = static_cast<size_t>(k) + 1;
+    std::memcpy(p, digits, whole);
+    p += whole;
+    if (len > whole) {
       *p++ = ',';
-      writeDigits(fraction, p + width, width);
-      p += width;
+      std::memcpy(p, digits + whole, len - whole);
+      p += len - whole;
     }
   } else {
     *p++ = '0';
     *p++ = ',';
     for (int i = 0; i < -k - 1; ++i) *p++ = '0';
-    int width = 15;
-    q = stripZeros(q, width);
-    writeDigits(q, p + width, width);
-    p += width;
+    std::memcpy(p, digits, len);
+    p += len;
   }
   out.append(buffer, static_cast<size_t>(p - buffer));
 }
