@@ -355,28 +355,35 @@ bool appendWhole(long double v, std::string& out) {
   return true;
 }
 
-}  // namespace
-
-void AppendFloatText(long double v, std::string& out) {
+// The texts both formats share: infinities, zero, whole numbers and values
+// whose 15 digits stand in fixed notation. Returns false for the rest.
+bool appendCommon(long double v, std::string& out) {
   if (std::isinf(v)) {
     out += v > 0 ? "INF" : "-INF";
-    return;
+    return true;
   }
   if (std::isnan(v)) {
     out += "NAN";
-    return;
+    return true;
   }
   if (v == 0) {
     out += '0';
-    return;
+    return true;
   }
-  if (appendWhole(v, out)) return;
+  if (appendWhole(v, out)) return true;
   uint64_t q = 0;
   int k = 0;
   if (scaledTo15(v, q, k) && k >= -4 && k <= 14) {
     appendScaledFixed(q, k, v < 0, out);
-    return;
+    return true;
   }
+  return false;
+}
+
+}  // namespace
+
+void AppendFloatText(long double v, std::string& out) {
+  if (appendCommon(v, out)) return;
   const Digits d = roundTo15(v);
   if (d.exponent >= -4 && d.exponent < 15) {
     appendFixed(d, v < 0, out);
@@ -393,25 +400,7 @@ void AppendFloatText(long double v, std::string& out) {
 }
 
 void AppendPlainText(long double v, std::string& out) {
-  if (std::isinf(v)) {
-    out += v > 0 ? "INF" : "-INF";
-    return;
-  }
-  if (std::isnan(v)) {
-    out += "NAN";
-    return;
-  }
-  if (v == 0) {
-    out += '0';
-    return;
-  }
-  if (appendWhole(v, out)) return;
-  uint64_t q = 0;
-  int k = 0;
-  if (scaledTo15(v, q, k) && k >= -4 && k <= 14) {
-    appendScaledFixed(q, k, v < 0, out);
-    return;
-  }
+  if (appendCommon(v, out)) return;
   appendFixed(roundTo15(v), v < 0, out);
 }
 
