@@ -260,6 +260,12 @@ constexpr auto kExactPow10 = [] {
 // integer divided by one exactly held power of ten, which a single division
 // rounds correctly. False for any other text, which the general reading
 // then takes.
+// Steps over an optional "+" or "-"; true for "-".
+inline bool skipSign(const char*& p, const char* end) {
+  if (p < end && (*p == '+' || *p == '-')) return *p++ == '-';
+  return false;
+}
+
 bool tryLongPlainNumber(std::string_view text, long double& value);
 
 // The common number text with at most 19 digits in all, in one pass: the
@@ -268,11 +274,7 @@ bool tryLongPlainNumber(std::string_view text, long double& value);
 inline bool tryPlainNumber(std::string_view text, long double& value) {
   const char* p = text.data();
   const char* const end = p + text.size();
-  bool negative = false;
-  if (p < end && (*p == '+' || *p == '-')) {
-    negative = *p == '-';
-    ++p;
-  }
+  const bool negative = skipSign(p, end);
   const char* const start = p;
   uint64_t mantissa = 0;
   unsigned digit = 0;
@@ -302,11 +304,7 @@ inline bool tryPlainNumber(std::string_view text, long double& value) {
 bool tryLongPlainNumber(std::string_view text, long double& value) {
   const char* p = text.data();
   const char* const end = p + text.size();
-  bool negative = false;
-  if (p < end && (*p == '+' || *p == '-')) {
-    negative = *p == '-';
-    ++p;
-  }
+  const bool negative = skipSign(p, end);
   auto isDigitAt = [&](const char* q) { return q < end && static_cast<unsigned char>(*q - '0') < 10; };
   // The whole part: leading zeros, then the significant digits.
   const char* const wholeStart = p;

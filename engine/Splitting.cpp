@@ -135,6 +135,19 @@ PairList listOf(const std::vector<size_t>& opens, const std::vector<size_t>& clo
 
 }  // namespace
 
+namespace {
+
+// The lists of one term's factor cut, emptied in their order.
+void clearFactorLists(TForm2& f) {
+  f.Memo2.clear();
+  f.Memo8.clear();
+  f.Memo10.clear();
+  f.Memo11.clear();
+  f.Memo12.clear();
+}
+
+}  // namespace
+
 void Splitting::SplitBracketTerms() {
   TForm2& f = w_.Form2;
   f.Memo3.clear();
@@ -150,11 +163,7 @@ void Splitting::SplitBracketTerms() {
 
 void Splitting::SplitFactors(std::string_view t) {
   TForm2& f = w_.Form2;
-  f.Memo2.clear();
-  f.Memo8.clear();
-  f.Memo10.clear();
-  f.Memo11.clear();
-  f.Memo12.clear();
+  clearFactorLists(f);
   const std::string& text = factorsText_.assign(t);  // t may be a line of a list cleared above
   const Pairs pairs(text, '(', ')');
   cutPairs(text, pairs.list(), f.Memo10, f.Memo11, f.Memo12, f.Memo2, f.Memo8);
@@ -177,11 +186,7 @@ void Splitting::CheckFactorsRead() {
 
 void Splitting::SplitTermFactors(long i) {
   TForm2& f = w_.Form2;
-  f.Memo2.clear();
-  f.Memo8.clear();
-  f.Memo10.clear();
-  f.Memo11.clear();
-  f.Memo12.clear();
+  clearFactorLists(f);
   // Memo6 is none of the lists cleared above, and has not changed since
   // CheckFactorsRead found the pairs of its lines.
   const PairPositions& pairs = termPairs_[static_cast<size_t>(i)];
