@@ -12,7 +12,10 @@ namespace velsira {
 
 namespace {
 
-QString shown(const std::string& cp1254) { return QString::fromStdString(cp1254ToUtf8(cp1254)); }
+// A line break of the engine's texts (CR LF) is shown as one line break.
+QString shown(const std::string& cp1254) {
+  return QString::fromStdString(cp1254ToUtf8(cp1254)).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
 
 void showBox(QWidget* parent, QMessageBox::Icon icon, const std::string& text) {
   QMessageBox box(icon, QString::fromUtf8(kApplicationTitle), shown(text), QMessageBox::Ok,

@@ -137,9 +137,9 @@ json BatchSession::Handle(const json& request) {
   response["input"] = toUtf8Lines(form.Memo1.Text());
   response["selection"] = json::array({form.Memo1.SelStart(), form.Memo1.SelLength()});
   json messages = json::array();
-  for (const auto& m : s.recording.messages.messages) messages.push_back(cp1254ToUtf8(m));
+  for (const auto& m : s.recording.messages.messages) messages.push_back(toUtf8Lines(m));
   response["messages"] = messages;
-  response["error"] = s.recording.messages.error ? json(cp1254ToUtf8(*s.recording.messages.error)) : json(nullptr);
+  response["error"] = s.recording.messages.error ? json(toUtf8Lines(*s.recording.messages.error)) : json(nullptr);
   response["windows"] = {{"plot", s.recording.plot.Visible()}, {"progress", s.recording.progress.Visible()}};
   const ProgressBar& bar = s.recording.progress.ProgressBar1;
   response["progress"] = {{"min", bar.Min()}, {"max", bar.Max()}, {"position", bar.Position()}};

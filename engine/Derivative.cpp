@@ -1,6 +1,8 @@
 // The derivative driver and the factor and term derivatives.
 #include "engine/Derivative.h"
 
+#include <vector>
+
 #include "engine/CombinationRule.h"
 #include "engine/ElementaryRules.h"
 #include "engine/OuterFunction.h"
@@ -49,11 +51,73 @@ void Derivative::Button1Click() {
   prep_.TidyResult();
 }
 
+namespace {
+
+// The derivative of one operand of a factor argument. An operand no rule
+// reads is refused by name rather than written as an empty text; a constant
+// the table does not list («2e», «2,5E2», « 3») has the derivative 0.
+std::string deriveOperand(std::string_view operand) {
+  std::string d = DeriveElementary(operand);
+  if (d.empty()) {
+    if (!Preparation::isConstantOperand(operand)) Splitting::RaiseUnread(operand);
+    d = "0";
+  }
+  return d;
+}
+
+}  // namespace
+
+namespace {
+
+bool isProductOperator(std::string_view op) { return op == "*" || op == "/"; }
+
+// The operand items of a factor argument for the combination rule. A sign
+// written after "*" or "/" («12x/-x») belongs to the operand after it: the
+// two become one item «(-1x)» with the derivative «(-1)», so the product and
+// quotient texts never hold an empty operand. An operand missing next to a
+// "*" or "/" («(*x)», «(x*)», «(x**2)») is refused by naming its operators.
+// Signs elsewhere («(-x)», «(x+-1)») stay items of their own, each an empty
+// operand with the derivative 0.
+std::vector<CombinationItem> operandItems(const WorkList& operands, const WorkList& operators) {
+  std::vector<CombinationItem> items;
+  const long n = operands.count();
+  for (long k = 0; k < n; ++k) {
+    const std::string& operand = operands.get(k);
+    const std::string& before = operators.get(k - 1);
+    const std::string& after = operators.get(k);
+    if (!operand.empty() || (!isProductOperator(before) && !isProductOperator(after))) {
+      items.push_back({operand, deriveOperand(operand), after});
+      continue;
+    }
+    if (isProductOperator(after) || k == n - 1) Splitting::RaiseUnread(before + after);
+    // A run of signs after a "*" or "/", folded into one, then its operand.
+    bool negative = false;
+    std::string run = before;
+    long m = k;
+    while (m < n && operands.get(m).empty()) {
+      const std::string& sign = operators.get(m);
+      run += sign;
+      if (m == n - 1 || isProductOperator(sign)) Splitting::RaiseUnread(run);
+      if (sign == "-") negative = !negative;
+      ++m;
+    }
+    const std::string& signed_ = operands.get(m);
+    std::string d = deriveOperand(signed_);
+    if (negative) items.push_back({"(-" + signed_ + ")", "(-" + d + ")", operators.get(m)});
+    else items.push_back({signed_, std::move(d), operators.get(m)});
+    k = m;
+  }
+  return items;
+}
+
+}  // namespace
+
 std::string Derivative::DeriveFactor(long index, std::string_view argument) {
   const TForm2& f = w_.Form2;
-  const std::string inner = CombineDerivatives(f.Memo7.count(), [&f](long k) {
-    const std::string& operand = f.Memo7.get(k);
-    return CombinationItem{operand, DeriveElementary(operand), f.Memo1.get(k)};
+  const std::vector<CombinationItem> items = operandItems(f.Memo7, f.Memo1);
+  const std::string inner = CombineDerivatives(static_cast<long>(items.size()), [&items](long k) {
+    if (k < static_cast<long>(items.size())) return items[static_cast<size_t>(k)];
+    return CombinationItem{"", "0", ""};
   });
   return ApplyOuterFunction(f.Memo2.get(index), argument, inner);
 }

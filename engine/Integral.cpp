@@ -11,6 +11,7 @@
 #include "engine/ElementaryRules.h"
 #include "engine/Errors.h"
 #include "engine/NumberText.h"
+#include "engine/OuterFunction.h"
 #include "engine/Text.h"
 
 namespace velsira {
@@ -116,30 +117,90 @@ std::string Integral::IntegrateFactor(std::string_view s) {
   return result;
 }
 
+namespace {
+
+// An operand without the blanks and tabs around it: they belong to no number.
+std::string_view trimBlanks(std::string_view s) {
+  const size_t first = s.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  return s.substr(first, s.find_last_not_of(" \t") - first + 1);
+}
+
+// The operator written between two operand integrals for the operators that
+// stand between them with empty operands in between: a run of signs folds
+// into one («+-» is "-", «--» is "+"), after an optional "*" or "/". Two
+// products or quotients in a row are refused by name.
+std::string foldOperators(std::string_view run) {
+  size_t i = 0;
+  std::string out;
+  if (i < run.size() && (run[i] == '*' || run[i] == '/')) out += run[i++];
+  bool negative = false;
+  bool sign = false;
+  for (; i < run.size(); ++i) {
+    if (run[i] == '*' || run[i] == '/') Splitting::RaiseUnread(run);
+    sign = true;
+    if (run[i] == '-') negative = !negative;
+  }
+  if (sign && (negative || out.empty())) out += negative ? '-' : '+';
+  return out;
+}
+
+}  // namespace
+
 std::string Integral::IntegrateTerm(long index, std::string_view argument) {
   TForm2& f = w_.Form2;
   const std::string name = f.Memo2.get(index);
   const long n = f.Memo7.count();
   std::string result;
   if (name.empty()) {
-    // A parenthesised polynomial: the operand integrals joined by the operators.
-    for (long k = 0; k < n; ++k) result += f.Memo1.get(k - 1) + IntegrateFactor(f.Memo7.get(k));
+    // A parenthesised polynomial: the operand integrals joined by the
+    // operators. An empty operand is a sign, joined with the operators
+    // around it; an empty last operand adds nothing.
+    std::string pending;
+    for (long k = 0; k < n; ++k) {
+      pending += f.Memo1.get(k - 1);
+      const std::string_view operand = trimBlanks(f.Memo7.get(k));
+      if (operand.empty()) continue;
+      std::string integral = IntegrateFactor(operand);
+      if (integral.empty()) {
+        // A constant the table does not list («e», «2e»), or no operand at all.
+        if (!Preparation::isConstantOperand(operand)) Splitting::RaiseUnread(f.Memo7.get(k));
+        integral = std::string(operand) + "x";
+      }
+      result += foldOperators(pending) + integral;
+      pending.clear();
+    }
     return result;
   }
-  // A function of a linear argument, possibly with a number written before
-  // its name: divide by the derivative of the argument.
+  // A function of an argument, possibly with a number written before its
+  // name.
   std::string_view number;
   std::string_view function = name;
-  if (!isFunctionName(name)) {
-    const auto prefixed = splitNumberPrefix(name);
-    if (!prefixed) raiseNoRule(name);
+  const bool tableName = isFunctionName(name);
+  const auto prefixed = tableName ? std::nullopt : splitNumberPrefix(name);
+  if (prefixed) {
     number = prefixed->first;
     function = prefixed->second;
   }
+  // A function of a constant argument is a constant: its integral is that
+  // constant times x, whatever the function.
+  bool constant = true;
+  for (long k = 0; k < n && constant; ++k) constant = Preparation::isConstantOperand(f.Memo7.get(k));
+  if (constant) {
+    if (!tableName && !prefixed) {
+      if (!IsKnownOuterName(name)) raiseNoRule(name);
+      ApplyOuterFunction(name, argument, "0");  // a power or root whose degree is no number fails here
+    }
+    return "x*" + name + "(" + std::string(argument) + ")";
+  }
+  if (!tableName && !prefixed) raiseNoRule(name);
+  // Otherwise divide by the derivative of the argument, which must be linear.
   if (argument.find_first_of("*/") != std::string_view::npos) raiseNotLinear(name);
   std::string slope;
   for (long k = 0; k < n; ++k) {
-    const std::string derivative = DeriveElementary(f.Memo7.get(k));
+    const std::string& operand = f.Memo7.get(k);
+    std::string derivative = DeriveElementary(operand);
+    if (derivative.empty() && Preparation::isConstantOperand(operand)) derivative = "0";
     if (!isPlainNumber(derivative)) raiseNotLinear(name);
     slope += f.Memo1.get(k - 1) + derivative;
   }
@@ -181,7 +242,12 @@ void Integral::Button4Click() {
     const std::string& argument = f.Memo8.get(k);
     const bool group = before == "-" && f.Memo2.get(k).empty() &&
                        argument.find_first_of("+-*/") != std::string::npos;
-    joined += before + (group ? "(" + integral + ")" : integral);
+    // An integral that begins with its own sign needs no "+" before it.
+    const bool signed_ = !integral.empty() && (integral[0] == '-' || integral[0] == '+');
+    if (integral.empty()) continue;  // an empty factor «()» adds nothing, nor its operator
+    if (group) joined += before + "(" + integral + ")";
+    else if (before == "+" && signed_) joined += integral;
+    else joined += before + integral;
   }
   w_.Memo2.SetText(joined + "+c");
   prep_.TidyResult();

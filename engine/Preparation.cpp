@@ -103,6 +103,21 @@ bool Preparation::isConstantText(std::string_view s) {
   return true;
 }
 
+bool Preparation::isConstantOperand(std::string_view s) {
+  const size_t first = s.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return true;
+  const std::string_view t = s.substr(first, s.find_last_not_of(" \t") - first + 1);
+  size_t i = 0;
+  while (i < t.size()) {
+    if (t.substr(i, 2) == "pi") i += 2;
+    else if (isNumberChar(t[i]) || t[i] == 'e') ++i;
+    else break;
+  }
+  if (i == t.size()) return true;
+  long double ignored;
+  return TryTextToFloat(t, ignored);
+}
+
 void Preparation::IsConstantText(std::string_view s, std::string& flag) { flag.assign(1, isConstantText(s) ? '1' : '0'); }
 
 std::string Preparation::insertUnitCoefficients(std::string_view t) {

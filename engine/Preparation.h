@@ -29,6 +29,10 @@ class Preparation {
 
   // The same rewrites on a text, for the drivers that work on copies.
   static bool isConstantText(std::string_view s);
+  // Whether an operand of an argument stands for a constant: blanks and tabs
+  // around it aside, a plain number, a run of numbers and the constants "pi"
+  // and "e" («2e», «epi»), or a number text such as «2,5E2».
+  static bool isConstantOperand(std::string_view s);
   static std::string insertUnitCoefficients(std::string_view t);
   static std::string substituteConstants(std::string_view t);
   static std::string expandSuperscript(std::string_view t, int n, char c);

@@ -256,9 +256,10 @@ size_t nameStart(std::string_view t, size_t regionStart, size_t o) {
   while (p < t.size() && read[p]) ++p;
   size_t end = p;
   while (end < t.size() && !read[end]) ++end;
-  throw EngineError("'" + std::string(t.substr(p, end - p)) +
-                    std::string("' okunamadı. Her çarpanı parantez, her terimi köşeli parantez içine yazınız, "
-                                "ör: [(2)*Sin(x)]+[(x²)]"_cp));
+  // A line break is named whole: CR LF is one break of the input box.
+  if (p > 0 && p < t.size() && t[p] == '\n' && t[p - 1] == '\r') --p;
+  if (end > p && end < t.size() && t[end] == '\n' && t[end - 1] == '\r') ++end;
+  Splitting::RaiseUnread(t.substr(p, end - p));
 }
 
 }  // namespace
@@ -289,6 +290,12 @@ void Splitting::checkAllRead(std::string_view t, const PairList& pairs) {
     }
   }
   if (readTo < t.size()) raiseUnread(t, pairs);
+}
+
+void Splitting::RaiseUnread(std::string_view text) {
+  throw EngineError("'" + std::string(text) +
+                    std::string("' okunamadı. Her çarpanı parantez, her terimi köşeli parantez içine yazınız, "
+                                "ör: [(2)*Sin(x)]+[(x²)]"_cp));
 }
 
 void Splitting::RaiseNoBracketTerm() {

@@ -42,6 +42,9 @@ class Splitting {
   // SplitFactors of bracket term i, with the pairs CheckFactorsRead found:
   // Memo6 must not have changed since.
   void SplitTermFactors(long i);
+  // "'%s' okunamadı. Her çarpanı parantez, ...": text is the run of the
+  // input that no rule can read.
+  [[noreturn]] static void RaiseUnread(std::string_view text);
   // "İfadeyi köşeli parantez içine yazınız, ...": raised by the drivers that
   // need at least one bracket term.
   [[noreturn]] static void RaiseNoBracketTerm();

@@ -22,39 +22,62 @@ std::string_view reduceR(std::string_view line, bool keepPowerSign) {
 
 namespace {
 
-// The first position at or after from where the two characters a b stand;
-// npos where there is none. The lines are short: a plain scan beats a
-// library search here.
-size_t findPair(std::string_view line, char a, char b, size_t from) {
-  for (size_t i = from; i + 1 < line.size(); ++i)
-    if (line[i] == a && line[i + 1] == b) return i;
-  return std::string_view::npos;
-}
+// Finds, left to right, the two characters a b where they stand outside
+// every parenthesis of the line. The search only moves forward, carrying the
+// parenthesis depth with it, so one line is read once by each finder.
+class OuterPairFinder {
+ public:
+  OuterPairFinder(std::string_view line, char a, char b) : line_(line), a_(a), b_(b) {}
+
+  // The first position at or after from where a b stand at depth 0; npos
+  // where there is none. from never decreases between calls.
+  size_t find(size_t from) {
+    if (found_ != std::string_view::npos && found_ >= from) return found_;
+    for (; pos_ < line_.size(); ++pos_) {
+      const char c = line_[pos_];
+      if (pos_ >= from && depth_ == 0 && c == a_ && pos_ + 1 < line_.size() && line_[pos_ + 1] == b_) {
+        found_ = pos_;
+        step(c);
+        ++pos_;
+        return found_;
+      }
+      step(c);
+    }
+    found_ = std::string_view::npos;
+    return found_;
+  }
+
+ private:
+  void step(char c) {
+    if (c == '(') ++depth_;
+    else if (c == ')' && depth_ > 0) --depth_;
+  }
+
+  std::string_view line_;
+  char a_, b_;
+  size_t pos_ = 0;
+  long depth_ = 0;
+  size_t found_ = std::string_view::npos;
+};
 
 }  // namespace
 
 std::string_view reduceM(std::string_view line) {
-  bool anyMinus = false;
-  for (const char c : line)
-    if (c == '-') {
-      anyMinus = true;
-      break;
-    }
-  if (!anyMinus) return line;  // neither rule can apply
-  // Each rule only drops a prefix, so the next "+-" and "--" at or after the
-  // current start are found by two cursors that never move back.
+  if (line.find('-') == std::string_view::npos) return line;  // neither rule can apply
+  // Each rule only drops a prefix that ends outside every parenthesis, so
+  // the depth of what remains is counted on from the same start.
+  OuterPairFinder plusMinus(line, '+', '-');
+  OuterPairFinder minusMinus(line, '-', '-');
   size_t start = 0;
-  size_t plusMinus = findPair(line, '+', '-', 0);
-  size_t minusMinus = findPair(line, '-', '-', 0);
   while (true) {
-    if (plusMinus != std::string_view::npos && plusMinus < start) plusMinus = findPair(line, '+', '-', start);
-    if (plusMinus != std::string_view::npos) {
-      start = plusMinus + 1;
+    const size_t pm = plusMinus.find(start);
+    if (pm != std::string_view::npos) {
+      start = pm + 1;
       continue;
     }
-    if (minusMinus != std::string_view::npos && minusMinus < start) minusMinus = findPair(line, '-', '-', start);
-    if (minusMinus != std::string_view::npos) {
-      start = minusMinus + 2;
+    const size_t mm = minusMinus.find(start);
+    if (mm != std::string_view::npos) {
+      start = mm + 2;
       continue;
     }
     return line.substr(start);

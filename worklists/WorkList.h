@@ -20,7 +20,9 @@ enum class Reaction {
 // a "-" or "+" right after "Kuvvet" is not an operator.
 std::string_view reduceR(std::string_view line, bool keepPowerSign);
 // Reduction M: repeatedly drop what stands before the "-" of the leftmost
-// "+-", or else up to and including the leftmost "--".
+// "+-", or else up to and including the leftmost "--". Only pairs outside
+// every parenthesis count: a sign pair inside a function's argument is part
+// of that argument («(1)*(Cos(1x+-1))» stays whole).
 std::string_view reduceM(std::string_view line);
 
 class WorkList {

@@ -3,6 +3,7 @@
 #include "app/model/Form1.h"
 
 #include <new>
+#include <optional>
 #include <stdexcept>
 
 #include "engine/Cp1254.h"
@@ -130,16 +131,24 @@ const std::vector<OperationButton>& TForm1::OperationButtons() {
 }
 
 void TForm1::Perform(const std::function<void()>& handler) {
+  // An operation that ends with the input text it started with leaves the
+  // caret and the selection where they were, whether it succeeded or not.
+  const std::string before = Memo1.Text();
+  const long selStart = Memo1.SelStart();
+  const long selLength = Memo1.SelLength();
+  std::optional<std::string> error;
   try {
     handler();
   } catch (const EngineError& e) {
-    ui_.messages.ShowError(presentError(e.text()));
+    error = e.text();
   } catch (const std::bad_alloc&) {
-    ui_.messages.ShowError(presentError("Out of memory"));
+    error = "Out of memory";
   } catch (const std::exception& e) {
     // A fault of the program itself: shown, never a crash of the window.
-    ui_.messages.ShowError(presentError(std::string("Internal error: ") + e.what()));
+    error = std::string("Internal error: ") + e.what();
   }
+  if (Memo1.Text() == before) Memo1.SetSelection(selStart, selLength);
+  if (error) ui_.messages.ShowError(presentError(*error));
 }
 
 }  // namespace velsira
