@@ -246,7 +246,7 @@ void Integral::Button4Click() {
     const bool signed_ = !integral.empty() && (integral[0] == '-' || integral[0] == '+');
     if (integral.empty()) continue;  // an empty factor «()» adds nothing, nor its operator
     if (group) joined += before + "(" + integral + ")";
-    else if (before == "+" && signed_) joined += integral;
+    else if (before == "+" && (signed_ || joined.empty())) joined += integral;
     else joined += before + integral;
   }
   w_.Memo2.SetText(joined + "+c");

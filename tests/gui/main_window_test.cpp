@@ -265,3 +265,27 @@ TEST_F(MainWindowTest, NoHandlerRunsInsideAnother) {
 
 }  // namespace
 }  // namespace velsira
+
+namespace velsira {
+namespace {
+
+TEST_F(MainWindowTest, TheCaretStaysWhenTheOperationLeavesTheTextAsItWas) {
+  // "Yerine Yaz" puts the user's text back: the selection stays.
+  model.Memo1.SetText("[(x)*Sin(x)]");
+  window.pullFromModel();
+  select(3, 5);
+  click("Button24");
+  EXPECT_EQ(window.Memo1()->toPlainText(), QStringLiteral("[(x)*Sin(x)]"));
+  EXPECT_EQ(window.Memo1()->textCursor().selectionStart(), 3);
+  EXPECT_EQ(window.Memo1()->textCursor().selectionEnd(), 5);
+
+  // "Türev Al" rewrites the text: the caret goes to the start.
+  select(3, 5);
+  click("Button1");
+  EXPECT_EQ(window.Memo1()->toPlainText(), QStringLiteral("[(1x)*Sin(1x)]"));
+  EXPECT_EQ(caret(), 0);
+  EXPECT_FALSE(hasSelection());
+}
+
+}  // namespace
+}  // namespace velsira
