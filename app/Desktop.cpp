@@ -5,7 +5,7 @@ namespace velsira {
 
 Desktop::Desktop() {
   form1_ = std::make_unique<Form1Window>(model_);
-  form3_ = new TForm3(form1_.get());
+  form3_ = new TForm3(plot_, form1_.get());
   form3_->setAttribute(Qt::WA_QuitOnClose, false);
   plot_.attach(form3_);
   form4_ = new TForm4(progress_, form1_.get());

@@ -11,8 +11,8 @@
 #include <QToolButton>
 
 #include "app/BoxText.h"
-#include "app/Look.h"
-#include "app/PadPictures.h"
+#include "ui/Look.h"
+#include "ui/PadPictures.h"
 #include "engine/Cp1254.h"
 #include "engine/Text.h"
 
@@ -29,7 +29,7 @@ QString componentName(std::string_view name) {
   return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-// The click handler each operation button runs; "Grafik Çiz" has none yet.
+// The click handler each operation button runs.
 using Handler = void (TForm1::*)();
 struct OperationHandler {
   std::string_view name;
@@ -39,6 +39,7 @@ constexpr OperationHandler kOperationHandlers[] = {
     {"Button1", &TForm1::Button1Click},   {"Button2", &TForm1::Button2Click},
     {"Button3", &TForm1::Button3Click},   {"Button4", &TForm1::Button4Click},
     {"Button6", &TForm1::Button6Click},   {"Button12", &TForm1::Button12Click},
+    {"Button14", &TForm1::Button14Click},
     {"Button17", &TForm1::Button17Click}, {"Button18", &TForm1::Button18Click},
     {"Button24", &TForm1::Button24Click}, {"Button39", &TForm1::Button39Click},
 };

@@ -4,7 +4,7 @@
 #include <QStyleFactory>
 
 #include "app/Desktop.h"
-#include "app/Look.h"
+#include "ui/Look.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);

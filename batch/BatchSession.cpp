@@ -9,6 +9,7 @@
 #include "app/model/Form1.h"
 #include "app/model/RecordingPlatform.h"
 #include "engine/Cp1254.h"
+#include "plot/PlotWindow.h"
 #include "engine/Text.h"
 #include "worklists/WorkForm.h"
 
@@ -74,6 +75,7 @@ json BatchSession::Handle(const json& request) {
       {"roots", [&] { form.Button39Click(); }},
       {"limit", [&] { form.Button18Click(); }},
       {"delta-epsilon", [&] { form.Button17Click(); }},
+      {"plot", [&] { form.Button14Click(); }},
       {"clear", [&] { form.Button3Click(); }},
       {"hint", [&] { form.Button12Click(); }},
       {"reset", [] {}},
@@ -84,8 +86,6 @@ json BatchSession::Handle(const json& request) {
     if (op == "insert") {
       const std::string text = toEngineText(stringField(request, "text"));
       handler = [&form, text] { form.InsertText(text); };
-    } else if (op == "plot") {
-      return {{"error", "op 'plot' is not built yet"}};
     } else {
       auto it = handlers.find(op);
       if (it == handlers.end()) return {{"error", "unknown op '" + op + "'"}};
@@ -143,6 +143,16 @@ json BatchSession::Handle(const json& request) {
   response["windows"] = {{"plot", s.recording.plot.Visible()}, {"progress", s.recording.progress.Visible()}};
   const ProgressBar& bar = s.recording.progress.ProgressBar1;
   response["progress"] = {{"min", bar.Min()}, {"max", bar.Max()}, {"position", bar.Position()}};
+  if (op == "plot") {
+    // What the plot window's chart holds: the series in its order and the
+    // axis ranges.
+    const ChartModel& chart = s.recording.plot.Chart1();
+    json points = json::array();
+    for (const ChartPoint& p : chart.Points()) points.push_back(json::array({p.x, p.y}));
+    response["points"] = std::move(points);
+    response["axes"] = json::array(
+        {chart.BottomAxis().min, chart.BottomAxis().max, chart.LeftAxis().min, chart.LeftAxis().max});
+  }
   if (request.value("trace", false)) {
     json lists = json::array();
     for (int k = 1; k <= 15; ++k) {

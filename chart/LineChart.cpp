@@ -1,71 +1,390 @@
-// The chart of the plot window as it is set up at creation.
+// The chart drawn with QPainter. The curve is clipped to the plotting area
+// by computation before it reaches the painter, so that values far outside
+// the axes never become huge device coordinates; many points are reduced to
+// the first, lowest, highest and last point of each pixel column, which
+// draws the same picture at a cost bounded by the width.
 #include "chart/LineChart.h"
 
-#include <QChart>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHelpEvent>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPainter>
+#include <QSvgGenerator>
+#include <QToolTip>
 #include <algorithm>
+#include <cmath>
+#include <vector>
 
-#include "app/Look.h"
-#include "engine/Errors.h"
+#include "engine/Cp1254.h"
+#include "engine/NumberText.h"
+#include "engine/Platform.h"
+#include "ui/Look.h"
 
 namespace velsira {
 
 namespace {
 
-// The chart refuses an axis range whose maximum is below its minimum.
-void checkRange(double min, double max) {
-  if (max < min) throw EngineError("Axis Maximum Value must be >= Minimum");
+const QColor kTitleColour(0, 0, 255);
+const QColor kGridColour(226, 226, 226);
+const QColor kAxisColour(96, 96, 96);
+const QColor kTextColour(0, 0, 0);
+// Mapped coordinates are held within this many pixels of the area, far
+// beyond anything visible, so that no coordinate overflows.
+constexpr double kFar = 1e7;
+// A tooltip names a point at most this many pixels from the mouse.
+constexpr double kNear = 12;
+
+QString fromEngine(std::string_view cp1254) { return QString::fromStdString(cp1254ToUtf8(cp1254)); }
+QString numberText(double v) { return QString::fromStdString(FloatToText(v)); }
+
+struct Tick {
+  double value;
+  QString text;
+};
+
+// Ticks at a round step (1, 2 or 5 times a power of ten) inside min .. max,
+// about one per spacing pixels.
+std::vector<Tick> ticksFor(double min, double max, double pixels, double spacing) {
+  if (!(max > min)) return {{min, numberText(min)}};
+  const double target = std::max(2.0, pixels / spacing);
+  const double raw = (max - min) / target;
+  const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
+  const double norm = raw / magnitude;
+  const double step = (norm <= 1 ? 1 : norm <= 2 ? 2 : norm <= 5 ? 5 : 10) * magnitude;
+  const long long first = static_cast<long long>(std::ceil(min / step - 1e-9));
+  const long long last = static_cast<long long>(std::floor(max / step + 1e-9));
+  std::vector<Tick> ticks;
+  for (long long k = first; k <= last; ++k) {
+    double v = static_cast<double>(k) * step;
+    if (std::fabs(v) < step * 1e-9) v = 0;
+    ticks.push_back({v, numberText(v)});
+  }
+  return ticks;
 }
+
+// Maps an axis value to a device coordinate between from (at min) and to
+// (at max); a range of one value maps to the middle.
+struct AxisMap {
+  double min, max, from, to;
+  double operator()(double v) const {
+    const double span = max - min;
+    const double t = span > 0 ? (v - min) / span : 0.5;
+    const double p = from + t * (to - from);
+    const double lo = std::min(from, to) - kFar, hi = std::max(from, to) + kFar;
+    return std::isnan(p) ? lo : std::clamp(p, lo, hi);
+  }
+  double inverse(double p) const { return to == from ? min : min + (p - from) / (to - from) * (max - min); }
+};
+
+// Cuts the segment a-b to the rectangle r (Liang-Barsky); false when none of
+// it lies inside.
+bool clipSegment(const QRectF& r, QPointF& a, QPointF& b) {
+  const double dx = b.x() - a.x(), dy = b.y() - a.y();
+  double t0 = 0, t1 = 1;
+  const double p[4] = {-dx, dx, -dy, dy};
+  const double q[4] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0) {
+      if (q[i] < 0) return false;
+      continue;
+    }
+    const double t = q[i] / p[i];
+    if (p[i] < 0) t0 = std::max(t0, t);
+    else t1 = std::min(t1, t);
+    if (t0 > t1) return false;
+  }
+  const QPointF start = a;
+  a = QPointF(start.x() + t0 * dx, start.y() + t0 * dy);
+  b = QPointF(start.x() + t1 * dx, start.y() + t1 * dy);
+  return true;
+}
+
+QColor colourOf(uint32_t rgb) { return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
 
 }  // namespace
 
-LineChart::LineChart(QWidget* parent)
-    : QChartView(parent),
-      series_(new QLineSeries),
-      bottom_(new QValueAxis),
-      left_(new QValueAxis) {
-  auto* chart = new QChart;
-  chart->setTitle(QStringLiteral("Denklemin Grafiği"));
-  chart->setTitleFont(look::arial(16));
-  chart->setTitleBrush(QColor(0, 0, 255));
-  chart->legend()->hide();
-  chart->setPlotAreaBackgroundVisible(false);
+struct LineChart::Layout {
+  QFont titleFont, axisTitleFont, tickFont;
+  QRectF title;
+  QRectF area;
+  std::vector<Tick> xTicks, yTicks;
+  AxisMap x, y;
+};
 
-  series_->setName(QStringLiteral("Series1"));
-  series_->setColor(QColor(255, 0, 0));
-  series_->setPointsVisible(false);
-  series_->setPointLabelsVisible(false);
-  chart->addSeries(series_);
+LineChart::Layout LineChart::layoutFor(QSize size) const {
+  Layout l;
+  l.titleFont = look::arial(16);
+  l.axisTitleFont = look::arial(12);
+  l.tickFont = look::arial(11);
+  const QFontMetricsF titleMetrics(l.titleFont), axisMetrics(l.axisTitleFont), tickMetrics(l.tickFont);
+  const ChartAxis& bottom = model_.BottomAxis();
+  const ChartAxis& left = model_.LeftAxis();
+  const double w = size.width(), h = size.height();
 
-  bottom_->setTitleText(QStringLiteral("x ekseni"));
-  bottom_->setRange(-100, 100);
-  bottom_->setLabelFormat(QStringLiteral("%g"));
-  left_->setTitleText(QStringLiteral("y ekseni"));
-  left_->setRange(-500, 500);
-  left_->setLabelFormat(QStringLiteral("%g"));
-  chart->addAxis(bottom_, Qt::AlignBottom);
-  chart->addAxis(left_, Qt::AlignLeft);
-  series_->attachAxis(bottom_);
-  series_->attachAxis(left_);
-
-  setChart(chart);
-  setRenderHint(QPainter::Antialiasing);
+  l.title = QRectF(0, 6, w, titleMetrics.height());
+  const double top = std::ceil(l.title.bottom() + 10);
+  const double bottomEdge = std::floor(h - (6 + axisMetrics.height() + 4 + tickMetrics.height() + 6));
+  l.yTicks = ticksFor(left.min, left.max, bottomEdge - top, 40);
+  double labelWidth = 0;
+  for (const Tick& t : l.yTicks) labelWidth = std::max(labelWidth, tickMetrics.horizontalAdvance(t.text));
+  const double leftEdge = std::ceil(6 + axisMetrics.height() + 6 + labelWidth + 6);
+  // Room on the right for half of the last label under the axis.
+  const double lastLabel = tickMetrics.horizontalAdvance(numberText(bottom.max));
+  const double rightEdge = std::floor(w - std::max(16.0, lastLabel / 2 + 6));
+  l.area = QRectF(QPointF(leftEdge, top), QPointF(std::max(leftEdge + 1, rightEdge), std::max(top + 1, bottomEdge)));
+  l.xTicks = ticksFor(bottom.min, bottom.max, l.area.width(), 80);
+  l.x = {bottom.min, bottom.max, l.area.left(), l.area.right()};
+  l.y = {left.min, left.max, l.area.bottom(), l.area.top()};
+  return l;
 }
 
-void LineChart::SetBottomRange(double min, double max) {
-  checkRange(min, max);
-  bottom_->setRange(min, max);
+QRectF LineChart::plotArea(QSize size) const { return layoutFor(size).area; }
+
+LineChart::LineChart(ChartModel& model, QWidget* parent)
+    : QWidget(parent),
+      model_(model),
+      save_(new QAction(QStringLiteral("Resmi Kaydet..."), this)),
+      copy_(new QAction(QStringLiteral("Panoya Kopyala"), this)) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(true);
+  save_->setObjectName(QStringLiteral("SaveImage"));
+  save_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  save_->setShortcutContext(Qt::WindowShortcut);
+  copy_->setObjectName(QStringLiteral("CopyImage"));
+  copy_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+  copy_->setShortcutContext(Qt::WindowShortcut);
+  addAction(save_);
+  addAction(copy_);
+  connect(save_, &QAction::triggered, this, &LineChart::saveImage);
+  connect(copy_, &QAction::triggered, this, &LineChart::copyToClipboard);
+  model_.onChanged = [this] { update(); };
 }
 
-void LineChart::SetLeftRange(double min, double max) {
-  checkRange(min, max);
-  left_->setRange(min, max);
+LineChart::~LineChart() { model_.onChanged = nullptr; }
+
+void LineChart::render(QPainter& painter, QSize size) const {
+  const Layout l = layoutFor(size);
+  painter.save();
+  painter.fillRect(QRectF(0, 0, size.width(), size.height()), Qt::white);
+
+  painter.setFont(l.titleFont);
+  painter.setPen(kTitleColour);
+  painter.drawText(l.title, Qt::AlignHCenter | Qt::AlignTop, fromEngine(model_.Title()));
+
+  // Grid and ticks.
+  const QRectF& a = l.area;
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.setFont(l.tickFont);
+  const QFontMetricsF tickMetrics(l.tickFont);
+  for (const Tick& t : l.xTicks) {
+    const double px = std::round(l.x(t.value));
+    painter.setPen(kGridColour);
+    painter.drawLine(QPointF(px, a.top()), QPointF(px, a.bottom()));
+    painter.setPen(kAxisColour);
+    painter.drawLine(QPointF(px, a.bottom()), QPointF(px, a.bottom() + 4));
+    painter.setPen(kTextColour);
+    const double width = tickMetrics.horizontalAdvance(t.text);
+    painter.drawText(QRectF(px - width / 2 - 2, a.bottom() + 6, width + 4, tickMetrics.height()), Qt::AlignCenter,
+                     t.text);
+  }
+  for (const Tick& t : l.yTicks) {
+    const double py = std::round(l.y(t.value));
+    painter.setPen(kGridColour);
+    painter.drawLine(QPointF(a.left(), py), QPointF(a.right(), py));
+    painter.setPen(kAxisColour);
+    painter.drawLine(QPointF(a.left() - 4, py), QPointF(a.left(), py));
+    painter.setPen(kTextColour);
+    painter.drawText(QRectF(0, py - tickMetrics.height() / 2, a.left() - 6, tickMetrics.height()),
+                     Qt::AlignRight | Qt::AlignVCenter, t.text);
+  }
+  // The axes meet at the corner of the plotting area, which is framed.
+  painter.setPen(kAxisColour);
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(a);
+
+  // Axis titles.
+  painter.setFont(l.axisTitleFont);
+  painter.setPen(kTextColour);
+  const QFontMetricsF axisMetrics(l.axisTitleFont);
+  painter.drawText(QRectF(a.left(), size.height() - 6 - axisMetrics.height(), a.width(), axisMetrics.height()),
+                   Qt::AlignCenter, fromEngine(model_.BottomAxis().title));
+  painter.save();
+  painter.translate(6, a.center().y());
+  painter.rotate(-90);
+  painter.drawText(QRectF(-a.height() / 2, 0, a.height(), axisMetrics.height()), Qt::AlignCenter,
+                   fromEngine(model_.LeftAxis().title));
+  painter.restore();
+
+  // The curve: the points in x order, reduced per pixel column when there
+  // are many more points than columns.
+  const std::vector<ChartPoint>& points = model_.Points();
+  std::vector<size_t> shown;
+  if (points.size() > 4 * static_cast<size_t>(std::max(1.0, a.width()))) {
+    size_t i = 0;
+    while (i < points.size()) {
+      const double column = std::floor(l.x(points[i].x));
+      size_t lo = i, hi = i, j = i + 1;
+      while (j < points.size() && std::floor(l.x(points[j].x)) == column) {
+        if (points[j].y < points[lo].y) lo = j;
+        if (points[j].y > points[hi].y) hi = j;
+        ++j;
+      }
+      const size_t last = j - 1;
+      const size_t inner1 = std::min(lo, hi), inner2 = std::max(lo, hi);
+      for (size_t k : {i, inner1, inner2, last})
+        if (shown.empty() || shown.back() != k) shown.push_back(k);
+      i = j;
+    }
+  } else {
+    shown.resize(points.size());
+    for (size_t k = 0; k < points.size(); ++k) shown[k] = k;
+  }
+
+  painter.setClipRect(a);
+  painter.setRenderHint(QPainter::Antialiasing, true);
+  auto penOf = [](uint32_t colour) {
+    QPen pen(colourOf(colour), 1.5);
+    pen.setCapStyle(Qt::RoundCap);
+    return pen;
+  };
+  if (shown.size() == 1) {
+    const QPointF p(l.x(points[shown[0]].x), l.y(points[shown[0]].y));
+    if (a.contains(p)) {
+      QPen pen = penOf(points[shown[0]].color);
+      pen.setWidthF(3);
+      painter.setPen(pen);
+      painter.drawPoint(p);
+    }
+  }
+  std::vector<QLineF> lines;
+  uint32_t colour = 0;
+  auto flush = [&] {
+    if (lines.empty()) return;
+    painter.setPen(penOf(colour));
+    painter.drawLines(lines.data(), static_cast<int>(lines.size()));
+    lines.clear();
+  };
+  for (size_t k = 1; k < shown.size(); ++k) {
+    const ChartPoint& from = points[shown[k - 1]];
+    const ChartPoint& to = points[shown[k]];
+    QPointF p(l.x(from.x), l.y(from.y)), q(l.x(to.x), l.y(to.y));
+    if (!clipSegment(a, p, q)) continue;
+    if (to.color != colour) {
+      flush();
+      colour = to.color;
+    }
+    lines.emplace_back(p, q);
+  }
+  flush();
+  painter.restore();
 }
 
-void LineChart::AddXY(double x, double y) {
-  const QList<QPointF> points = series_->points();
-  const auto at = std::upper_bound(points.begin(), points.end(), x,
-                                   [](double v, const QPointF& p) { return v < p.x(); });
-  series_->insert(static_cast<int>(at - points.begin()), QPointF(x, y));
+void LineChart::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  render(painter, size());
+}
+
+QImage LineChart::toImage() const {
+  QImage image(size(), QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  render(painter, size());
+  return image;
+}
+
+bool LineChart::saveTo(const QString& fileName) const {
+  QString name = fileName;
+  const QString suffix = QFileInfo(name).suffix().toLower();
+  if (suffix == QStringLiteral("svg")) {
+    QFile file(name);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    QSvgGenerator svg;
+    svg.setOutputDevice(&file);
+    svg.setSize(size());
+    svg.setViewBox(QRect(QPoint(0, 0), size()));
+    svg.setTitle(fromEngine(model_.Title()));
+    QPainter painter;
+    if (!painter.begin(&svg)) return false;
+    render(painter, size());
+    painter.end();
+    return file.error() == QFileDevice::NoError;
+  }
+  if (suffix.isEmpty()) name += QStringLiteral(".png");
+  return toImage().save(name, "PNG");
+}
+
+void LineChart::saveImage() {
+  if (!fileDialog_) return;
+  const QString name = fileDialog_->AskSaveFileName(this, QStringLiteral("Resmi Kaydet"),
+                                                    QStringLiteral("PNG resmi (*.png);;SVG çizimi (*.svg)"));
+  if (name.isEmpty()) return;
+  if (!saveTo(name))
+    QMessageBox::warning(this, QString::fromUtf8(kApplicationTitle),
+                         QStringLiteral("Resim kaydedilemedi: %1").arg(QDir::toNativeSeparators(name)));
+}
+
+void LineChart::copyToClipboard() const { QGuiApplication::clipboard()->setImage(toImage()); }
+
+QString LineChart::toolTipAt(QPointF pos) const {
+  const Layout l = layoutFor(size());
+  if (!l.area.contains(pos)) return {};
+  const std::vector<ChartPoint>& points = model_.Points();
+  // Only the points whose column lies near the mouse can be near it.
+  auto begin = points.begin(), end = points.end();
+  if (l.x.max > l.x.min) {
+    const double lo = l.x.inverse(pos.x() - kNear), hi = l.x.inverse(pos.x() + kNear);
+    begin = std::lower_bound(points.begin(), points.end(), lo,
+                             [](const ChartPoint& p, double v) { return p.x < v; });
+    end = std::upper_bound(begin, points.end(), hi, [](double v, const ChartPoint& p) { return v < p.x; });
+  }
+  const ChartPoint* nearest = nullptr;
+  double best = kNear;
+  for (auto it = begin; it != end; ++it) {
+    const double d = std::hypot(l.x(it->x) - pos.x(), l.y(it->y) - pos.y());
+    if (d <= best) {
+      best = d;
+      nearest = &*it;
+    }
+  }
+  if (!nearest) return {};
+  return QStringLiteral("x = %1, y = %2").arg(numberText(nearest->x), numberText(nearest->y));
+}
+
+void LineChart::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu menu(this);
+  menu.addAction(save_);
+  menu.addAction(copy_);
+  menu.exec(event->globalPos());
+}
+
+bool LineChart::event(QEvent* event) {
+  if (event->type() == QEvent::ToolTip) {
+    auto* help = static_cast<QHelpEvent*>(event);
+    const QString text = toolTipAt(help->pos());
+    if (text.isEmpty()) {
+      QToolTip::hideText();
+      event->ignore();
+    } else {
+      QToolTip::showText(help->globalPos(), text, this);
+    }
+    return true;
+  }
+  return QWidget::event(event);
+}
+
+QString QtImageFileDialog::AskSaveFileName(QWidget* parent, const QString& caption, const QString& filters) {
+  QString selected;
+  QString name = QFileDialog::getSaveFileName(parent, caption, QStringLiteral("grafik.png"), filters, &selected);
+  // The filter chosen decides the format of a name typed without a suffix.
+  if (!name.isEmpty() && QFileInfo(name).suffix().isEmpty())
+    name += selected.contains(QStringLiteral("svg")) ? QStringLiteral(".svg") : QStringLiteral(".png");
+  return name;
 }
 
 }  // namespace velsira

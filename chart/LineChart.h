@@ -1,35 +1,83 @@
-// Chart1: a two-dimensional line chart with a title, two titled axes with
-// fixed ranges and one line series whose points stay in ascending x.
+// Chart1: the view of a ChartModel. Draws the title, the two titled axes with
+// their fixed ranges, a light grid and the series as segments joined in x
+// order, each in its point's colour, cut off at the border of the plotting
+// area. Right-click menu and shortcuts save the picture or copy it; a tooltip
+// names the point nearest to the mouse.
 #pragma once
 
-#include <QChartView>
-#include <QLineSeries>
-#include <QValueAxis>
+#include <QAction>
+#include <QImage>
+#include <QRectF>
+#include <QString>
+#include <QWidget>
+
+#include "chart/ChartModel.h"
+
+class QPainter;
 
 namespace velsira {
 
-class LineChart : public QChartView {
+// Asks where to save the picture of the chart. The desktop program asks with
+// a file dialog; tests answer it themselves.
+class ImageFileDialog {
+ public:
+  virtual ~ImageFileDialog() = default;
+  // The chosen file name, or an empty text when the user cancelled.
+  virtual QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& filters) = 0;
+};
+
+// The file dialog of the toolkit.
+class QtImageFileDialog : public ImageFileDialog {
+ public:
+  QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& filters) override;
+};
+
+class LineChart : public QWidget {
   Q_OBJECT
 
  public:
-  explicit LineChart(QWidget* parent = nullptr);
+  explicit LineChart(ChartModel& model, QWidget* parent = nullptr);
+  ~LineChart() override;
 
-  // The fixed range of the bottom (x) axis, taken as a whole; a maximum
-  // below the minimum is refused with "Axis Maximum Value must be >= Minimum".
-  void SetBottomRange(double min, double max);
-  // The fixed range of the left (y) axis, refused likewise.
-  void SetLeftRange(double min, double max);
-  // Adds a point to Series1 at its place by x (after the points of equal x).
-  void AddXY(double x, double y);
+  ChartModel& Model() const { return model_; }
 
-  QLineSeries* Series1() const { return series_; }
-  QValueAxis* BottomAxis() const { return bottom_; }
-  QValueAxis* LeftAxis() const { return left_; }
+  // Draws the whole chart into a target of the given size.
+  void render(QPainter& painter, QSize size) const;
+  // The chart as a picture of the widget's size.
+  QImage toImage() const;
+  // The plotting area of a chart of the given size: the curve never leaves it.
+  QRectF plotArea(QSize size) const;
+
+  // Writes the picture: SVG for a name ending in ".svg", PNG otherwise (a
+  // name without a suffix gets ".png"). False when the file cannot be written.
+  bool saveTo(const QString& fileName) const;
+  // "Resmi Kaydet...": asks for a file name and saves there.
+  void saveImage();
+  // "Panoya Kopyala": puts the picture on the clipboard.
+  void copyToClipboard() const;
+
+  // The tooltip text at a place of the widget ("x = 12, y = 144"), empty
+  // when no point is near.
+  QString toolTipAt(QPointF pos) const;
+
+  void setFileDialog(ImageFileDialog* dialog) { fileDialog_ = dialog; }
+  QAction* saveAction() const { return save_; }
+  QAction* copyAction() const { return copy_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
-  QLineSeries* series_;
-  QValueAxis* bottom_;
-  QValueAxis* left_;
+  struct Layout;
+  Layout layoutFor(QSize size) const;
+
+  ChartModel& model_;
+  QtImageFileDialog qtDialog_;
+  ImageFileDialog* fileDialog_ = &qtDialog_;
+  QAction* save_;
+  QAction* copy_;
 };
 
 }  // namespace velsira

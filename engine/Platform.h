@@ -63,14 +63,8 @@ class ProgressWindow {
   ProgressBar ProgressBar1;
 };
 
-// Form3, the plot window "Grafik Oluşturucu".
-class PlotWindow {
- public:
-  virtual ~PlotWindow() = default;
-  virtual void Show() = 0;
-  virtual void Hide() = 0;
-  virtual bool Visible() const = 0;
-};
+// Form3, the plot window "Grafik Oluşturucu" (plot/PlotWindow.h).
+class PlotWindow;
 
 // The windowing side as one bundle, handed to the drivers.
 struct Platform {

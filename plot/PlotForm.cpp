@@ -1,7 +1,7 @@
 // The plot window: the chart and the "Tamam" button that hides the window.
 #include "plot/PlotForm.h"
 
-#include "app/Look.h"
+#include "ui/Look.h"
 #include "plot/ProgressForm.h"
 
 namespace velsira {
@@ -18,11 +18,11 @@ void DesktopPlotWindow::Hide() {
 
 bool DesktopPlotWindow::Visible() const { return view_ ? view_->isVisible() : visible_; }
 
-TForm3::TForm3(QWidget* mainWindow)
+TForm3::TForm3(PlotWindow& model, QWidget* mainWindow)
     : QDialog(mainWindow, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       mainWindow_(mainWindow),
-      chart_(new LineChart(this)),
+      chart_(new LineChart(model.Chart1(), this)),
       button1_(new QPushButton(QStringLiteral("Tamam"), this)) {
   setObjectName(QStringLiteral("Form3"));
   setWindowTitle(QStringLiteral("Grafik Oluşturucu"));

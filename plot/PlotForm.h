@@ -6,13 +6,14 @@
 #include <QPushButton>
 
 #include "chart/LineChart.h"
-#include "engine/Platform.h"
+#include "plot/PlotWindow.h"
 
 namespace velsira {
 
 class TForm3;
 
-// Form3 as the drivers see it: Show/Hide, passed on to the window.
+// Form3 as the drivers see it: the chart's model and Show/Hide, passed on to
+// the window once it exists.
 class DesktopPlotWindow : public PlotWindow {
  public:
   void Show() override;
@@ -29,7 +30,8 @@ class TForm3 : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TForm3(QWidget* mainWindow);
+  // The window over mainWindow, its chart showing the chart model of model.
+  TForm3(PlotWindow& model, QWidget* mainWindow);
 
   LineChart* Chart1() const { return chart_; }
   QPushButton* Button1() const { return button1_; }

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <climits>
 
-#include "app/Look.h"
+#include "ui/Look.h"
 
 namespace velsira {
 

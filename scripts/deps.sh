@@ -14,7 +14,7 @@ velsira_need() {
   fi
 }
 
-VELSIRA_BUILD_PACKAGES=(g++ cmake make pkg-config nlohmann-json3-dev qt6-base-dev qt6-charts-dev libqt6opengl6-dev fonts-liberation2)
+VELSIRA_BUILD_PACKAGES=(g++ cmake make pkg-config nlohmann-json3-dev qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev fonts-liberation2)
 VELSIRA_TEST_PACKAGES=(libgtest-dev libbenchmark-dev)
 
 # Configures and builds everything into build/.

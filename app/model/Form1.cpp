@@ -26,7 +26,8 @@ TForm1::TForm1(TForm2& form2, Platform& ui)
       integral_(area_, prep_, split_),
       calc_(area_, prep_, split_),
       equations_(area_, prep_, split_, calc_),
-      limits_(area_, split_) {
+      limits_(area_, split_),
+      plotting_(area_, calc_) {
   Memo1.SetText("[()]");
   FormCreate();
 }
@@ -39,6 +40,7 @@ void TForm1::Button3Click() { area_.ClearResults(); }
 void TForm1::Button4Click() { integral_.Button4Click(); }
 void TForm1::Button6Click() { calc_.Button6Click(); }
 void TForm1::Button12Click() { ui_.messages.ShowMessage(std::string(HintText())); }
+void TForm1::Button14Click() { plotting_.Button14Click(); }
 void TForm1::Button17Click() { limits_.Button17Click(); }
 void TForm1::Button18Click() { limits_.Button18Click(); }
 void TForm1::Button24Click() { calc_.Button24Click(); }

@@ -18,6 +18,7 @@
 #include "engine/Preparation.h"
 #include "engine/Splitting.h"
 #include "engine/WorkArea.h"
+#include "plot/Plotting.h"
 #include "worklists/WorkForm.h"
 
 namespace velsira {
@@ -64,6 +65,7 @@ class TForm1 {
   void Button4Click();   // "İntegral Al"
   void Button6Click();   // "Bilimsel Hesaplama"
   void Button12Click();  // "h(x)": the hint
+  void Button14Click();  // "Grafik Çiz"
   void Button17Click();  // "Delta-Epsilon"
   void Button18Click();  // "Limit"
   void Button24Click();  // "Yerine Yaz"
@@ -104,6 +106,7 @@ class TForm1 {
   Calculation calc_;
   Equations equations_;
   Limits limits_;
+  Plotting plotting_;
 };
 
 }  // namespace velsira

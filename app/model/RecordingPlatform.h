@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/Platform.h"
+#include "plot/PlotWindow.h"
 
 namespace velsira {
 

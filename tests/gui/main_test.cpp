@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QStyleFactory>
 
-#include "app/Look.h"
+#include "ui/Look.h"
 #include "engine/Platform.h"
 
 int main(int argc, char** argv) {

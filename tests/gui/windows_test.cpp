@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QChart>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QInputDialog>
@@ -163,62 +162,6 @@ TEST_F(DesktopTest, TheWindowsRepaintWhileAScanRuns) {
     progress.Hide();
   });
   EXPECT_GT(paintsDuringScan, 0);
-}
-
-TEST_F(DesktopTest, ThePlotWindowIsSetUpAndTamamOnlyHidesIt) {
-  TForm3& form3 = desktop.Form3();
-  EXPECT_EQ(form3.windowTitle(), QStringLiteral("Grafik Oluşturucu"));
-  EXPECT_EQ(form3.size(), QSize(651, 530));
-  EXPECT_TRUE(form3.windowFlags().testFlag(Qt::Tool));
-  LineChart* chart = form3.Chart1();
-  EXPECT_EQ(chart->geometry(), QRect(8, 8, 640, 480));
-  EXPECT_EQ(chart->chart()->title(), QStringLiteral("Denklemin Grafiği"));
-  EXPECT_EQ(chart->chart()->titleFont().pixelSize(), 16);
-  EXPECT_EQ(chart->chart()->titleBrush().color(), QColor(0, 0, 255));
-  EXPECT_FALSE(chart->chart()->legend()->isVisible());
-  EXPECT_EQ(chart->BottomAxis()->titleText(), QStringLiteral("x ekseni"));
-  EXPECT_EQ(chart->LeftAxis()->titleText(), QStringLiteral("y ekseni"));
-  EXPECT_EQ(chart->BottomAxis()->min(), -100);
-  EXPECT_EQ(chart->BottomAxis()->max(), 100);
-  EXPECT_EQ(chart->LeftAxis()->min(), -500);
-  EXPECT_EQ(chart->LeftAxis()->max(), 500);
-  EXPECT_EQ(chart->Series1()->color(), QColor(255, 0, 0));
-  EXPECT_FALSE(chart->Series1()->pointsVisible());
-  EXPECT_EQ(form3.Button1()->text(), QStringLiteral("Tamam"));
-  EXPECT_EQ(form3.Button1()->geometry(), QRect(240, 496, 177, 25));
-
-  chart->AddXY(1, 1);
-  desktop.platform().plot.Show();
-  EXPECT_TRUE(form3.isVisible());
-  EXPECT_LE((form3.frameGeometry().center() - desktop.Form1().frameGeometry().center())
-                .manhattanLength(),
-            1);
-  form3.Button1()->click();
-  EXPECT_FALSE(form3.isVisible());
-  EXPECT_FALSE(desktop.platform().plot.Visible());
-  EXPECT_EQ(chart->Series1()->count(), 1);
-}
-
-TEST(LineChartTest, KeepsPointsInAscendingXAndRefusesInvertedRanges) {
-  LineChart chart;
-  for (double x : {3.0, -1.0, 2.0, 2.0, 150.0, -100.0}) chart.AddXY(x, x * 10);
-  std::vector<double> xs;
-  for (const QPointF& p : chart.Series1()->points()) xs.push_back(p.x());
-  EXPECT_EQ(xs, (std::vector<double>{-100, -1, 2, 2, 3, 150}));
-
-  chart.SetBottomRange(150, 300);
-  chart.SetLeftRange(7, 7);
-  EXPECT_EQ(chart.BottomAxis()->min(), 150);
-  EXPECT_EQ(chart.BottomAxis()->max(), 300);
-  for (auto set : {&LineChart::SetBottomRange, &LineChart::SetLeftRange}) {
-    try {
-      (chart.*set)(10, 9);
-      ADD_FAILURE() << "an inverted range was accepted";
-    } catch (const EngineError& e) {
-      EXPECT_EQ(e.text(), "Axis Maximum Value must be >= Minimum");
-    }
-  }
-  EXPECT_EQ(chart.BottomAxis()->max(), 300);
 }
 
 }  // namespace

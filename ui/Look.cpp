@@ -1,6 +1,6 @@
 // Font choices: the families the windows ask for, with the installed
 // metric-compatible ones first.
-#include "app/Look.h"
+#include "ui/Look.h"
 
 #include <QStringList>
 

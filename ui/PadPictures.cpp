@@ -1,11 +1,11 @@
 // Drawing of the pad pictures: a serif italic x with its exponent, and the
 // radical sign over x for the roots.
-#include "app/PadPictures.h"
+#include "ui/PadPictures.h"
 
 #include <QPainter>
 #include <QPainterPath>
 
-#include "app/Look.h"
+#include "ui/Look.h"
 
 namespace velsira {
 

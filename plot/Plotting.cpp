@@ -1,0 +1,61 @@
+// The plot driver. Every point costs one point evaluation; the points go
+// into the chart's model as they are computed, and the window draws them
+// once it is shown.
+#include "plot/Plotting.h"
+
+#include <cfloat>
+#include <cmath>
+#include <cstdint>
+
+#include "engine/Cp1254.h"
+#include "engine/Errors.h"
+#include "engine/NumberText.h"
+#include "plot/PlotWindow.h"
+
+namespace velsira {
+
+double Plotting::PointAt(long long x) {
+  xText_ = IntToText(x);
+  calc_.EvaluateAt(xText_, value_);
+  const long double y = TextToFloat(value_);
+  // The chart holds doubles: a larger value would become an infinity there.
+  if (!(std::fabs(y) <= static_cast<long double>(DBL_MAX))) raiseOverflow();
+  return static_cast<double>(y);
+}
+
+void Plotting::Button14Click() {
+  w_.ClearResults();
+  ProgressWindow& progress = w_.ui.progress;
+  progress.Show();
+  InputDialogs& dialogs = w_.ui.dialogs;
+  const std::string caption("Grafik Değerleri"_cp);
+  const int32_t xmin = TextToInt(dialogs.InputBox(caption, std::string("Lütfen x'in minumum değerini giriniz."_cp), "-100"));
+  const int32_t xmax = TextToInt(dialogs.InputBox(caption, std::string("Lütfen x'in maximum değerini giriniz."_cp), "100"));
+  const int32_t ymin = TextToInt(dialogs.InputBox(caption, std::string("Lütfen y'nin minumum değerini giriniz."_cp), "-500"));
+  const int32_t ymax = TextToInt(dialogs.InputBox(caption, std::string("Lütfen y'in maximum değerini giriniz."_cp), "500"));
+
+  PlotWindow& plot = w_.ui.plot;
+  ChartModel& chart = plot.Chart1();
+  chart.SetBottomRange(xmin, xmax);
+  chart.SetLeftRange(ymin, ymax);
+  ProgressBar& bar = progress.ProgressBar1;
+  bar.SetRange(xmin, xmax);
+  // Each scan shows its own progress: the bar starts at the new minimum.
+  bar.SetPosition(xmin);
+  // Each plot shows its own curve, not one merged with the points of an
+  // earlier plot.
+  chart.Clear();
+
+  for (long long x = xmin; x <= xmax; ++x) {
+    const double y = PointAt(x);
+    chart.AddXY(static_cast<double>(x), y, {}, 0);
+    bar.StepBy(1);
+    if (x == xmax) {
+      w_.Memo2.Clear();
+      progress.Hide();
+      plot.Show();
+    }
+  }
+}
+
+}  // namespace velsira

@@ -1,0 +1,30 @@
+// "Grafik Çiz": asks for the x and y ranges, evaluates the input at every
+// integer of the x range with the progress window shown, and shows the
+// points in the plot window.
+#pragma once
+
+#include <string>
+
+#include "engine/Calculation.h"
+#include "engine/WorkArea.h"
+
+namespace velsira {
+
+class Plotting {
+ public:
+  Plotting(WorkArea& w, Calculation& calc) : w_(w), calc_(calc) {}
+
+  // Button14Click of the main window.
+  void Button14Click();
+
+  // The value of the input at the integer x: one point of the curve. A value
+  // that a double cannot hold raises "Floating point overflow".
+  double PointAt(long long x);
+
+ private:
+  WorkArea& w_;
+  Calculation& calc_;
+  std::string xText_, value_;  // storage reused from one point to the next
+};
+
+}  // namespace velsira

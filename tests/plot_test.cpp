@@ -1,0 +1,154 @@
+// The chart model and "Grafik Çiz" driven headless through the recording
+// platform.
+#include <cmath>
+#include <optional>
+#include <vector>
+
+#include "chart/ChartModel.h"
+#include "plot/PlotWindow.h"
+#include "tests/test_support.h"
+
+namespace velsira {
+namespace {
+
+using testing::Program;
+using testing::errorOf;
+
+std::vector<std::pair<double, double>> pointsOf(const ChartModel& chart) {
+  std::vector<std::pair<double, double>> out;
+  for (const ChartPoint& p : chart.Points()) out.emplace_back(p.x, p.y);
+  return out;
+}
+
+TEST(ChartModel, KeepsPointsInAscendingXAfterThoseOfEqualX) {
+  const struct {
+    std::vector<std::pair<double, double>> added;
+    std::vector<std::pair<double, double>> kept;
+  } cases[] = {
+      {{{1, 10}, {2, 20}, {3, 30}}, {{1, 10}, {2, 20}, {3, 30}}},
+      {{{3, 30}, {-1, -10}, {2, 20}}, {{-1, -10}, {2, 20}, {3, 30}}},
+      // A point of equal x goes after the ones already there, also in the middle.
+      {{{1, 1}, {2, 2}, {3, 3}, {2, 5}, {2, 6}}, {{1, 1}, {2, 2}, {2, 5}, {2, 6}, {3, 3}}},
+      {{{5, 1}, {5, 2}, {0, 0}, {5, 3}}, {{0, 0}, {5, 1}, {5, 2}, {5, 3}}},
+      {{{150, 1}, {-100, 2}, {-100, 3}}, {{-100, 2}, {-100, 3}, {150, 1}}},
+  };
+  for (const auto& c : cases) {
+    ChartModel chart;
+    for (const auto& [x, y] : c.added) chart.AddXY(x, y);
+    EXPECT_EQ(pointsOf(chart), c.kept);
+  }
+}
+
+TEST(ChartModel, AnInvertedRangeIsRefusedAndTheRangeStays) {
+  ChartModel chart;
+  chart.SetBottomRange(150, 300);
+  chart.SetLeftRange(7, 7);
+  EXPECT_EQ(errorOf([&] { chart.SetBottomRange(10, 9); }), "Axis Maximum Value must be >= Minimum");
+  EXPECT_EQ(errorOf([&] { chart.SetLeftRange(-1, -2); }), "Axis Maximum Value must be >= Minimum");
+  EXPECT_EQ(chart.BottomAxis().min, 150);
+  EXPECT_EQ(chart.BottomAxis().max, 300);
+  EXPECT_EQ(chart.LeftAxis().min, 7);
+  EXPECT_EQ(chart.LeftAxis().max, 7);
+}
+
+using Answers = std::vector<std::optional<std::string>>;
+
+// One plot run on a fresh program, or on p when given.
+void plot(Program& p, const std::string& input, const Answers& answers) {
+  p.form.Memo1.SetText(input);
+  p.recording.dialogs.answers.assign(answers.begin(), answers.end());
+  p.recording.messages.error.reset();
+  p.form.Perform([&] { p.form.Button14Click(); });
+}
+
+TEST(Button14Click, TheDefaultsPlot201PointsAndShowTheWindow) {
+  Program p;
+  p.form.Memo2.AddLine("old");
+  plot(p, "[(x\xB2)]", {});
+  const ChartModel& chart = p.recording.plot.Chart1();
+  EXPECT_EQ(p.recording.messages.error.value_or(""), "");
+  ASSERT_EQ(chart.Count(), 201u);
+  EXPECT_EQ(chart.Points().front().x, -100);
+  EXPECT_EQ(chart.Points().front().y, 10000);  // outside the y range, kept
+  EXPECT_EQ(chart.Points()[112].x, 12);
+  EXPECT_EQ(chart.Points()[112].y, 144);
+  EXPECT_EQ(chart.Points().back().x, 100);
+  EXPECT_EQ(chart.LeftAxis().min, -500);
+  EXPECT_EQ(chart.LeftAxis().max, 500);
+  EXPECT_TRUE(p.form.Memo2.Lines().empty());  // the last evaluation's value is removed
+  EXPECT_EQ(p.form.Memo1.Text(), "[(x\xB2)]");
+  EXPECT_TRUE(p.recording.plot.Visible());
+  EXPECT_FALSE(p.recording.progress.Visible());
+  EXPECT_EQ(p.recording.progress.ProgressBar1.Position(), 100);
+}
+
+struct FailureCase {
+  const char* what;
+  std::string input;
+  Answers answers;
+  std::string error;
+  size_t dialogs;  // how many dialogs opened
+  std::vector<std::pair<double, double>> points;
+};
+
+TEST(Button14Click, FailuresStopTheScanAndKeepThePointsSoFar) {
+  const FailureCase cases[] = {
+      {"bad xmin", "[(x)]", {"a"}, "'a' is not a valid integer value.", 1, {{0, 7}}},
+      {"bad ymax", "[(x)]", {"0", "1", "0", "9999999999"}, "'9999999999' is not a valid integer value.", 4, {{0, 7}}},
+      {"x range refused", "[(x)]", {"3", "2"}, "Axis Maximum Value must be >= Minimum.", 4, {{0, 7}}},
+      {"y range refused", "[(x)]", {"2", "3", "1", "0"}, "Axis Maximum Value must be >= Minimum.", 4, {{0, 7}}},
+      {"division by zero at 0", "[(1/x)]", {"-2", "2"}, "Floating point division by zero.", 4, {{-2, -0.5}, {-1, -1}}},
+      {"beyond the double range", "[\xDCstel10(x)]", {"306", "310"}, "Floating point overflow.", 4,
+       {{306, 1e306}, {307, 1e307}, {308, 1e308}}},
+  };
+  for (const auto& c : cases) {
+    Program p;
+    // The series of an earlier plot, which a failure before the scan keeps.
+    p.recording.plot.Chart1().AddXY(0, 7);
+    p.recording.plot.Show();
+    p.recording.plot.Hide();
+    plot(p, c.input, c.answers);
+    EXPECT_EQ(p.recording.messages.error.value_or(""), c.error) << c.what;
+    EXPECT_EQ(p.recording.dialogs.asked.size(), c.dialogs) << c.what;
+    EXPECT_EQ(pointsOf(p.recording.plot.Chart1()), c.points) << c.what;
+    EXPECT_TRUE(p.recording.progress.Visible()) << c.what;
+    EXPECT_FALSE(p.recording.plot.Visible()) << c.what;
+    for (const ChartPoint& pt : p.recording.plot.Chart1().Points()) EXPECT_TRUE(std::isfinite(pt.y)) << c.what;
+  }
+}
+
+TEST(Button14Click, ARefusedRangeChangesNothingItRefuses) {
+  Program p;
+  plot(p, "[(x)]", {"-5", "5", "-1", "1"});
+  plot(p, "[(x)]", {"8", "9", "3", "2"});  // the bottom axis is set before the left is refused
+  const ChartModel& chart = p.recording.plot.Chart1();
+  EXPECT_EQ(chart.BottomAxis().min, 8);
+  EXPECT_EQ(chart.LeftAxis().min, -1);
+  EXPECT_EQ(chart.LeftAxis().max, 1);
+  EXPECT_EQ(p.recording.progress.ProgressBar1.Min(), -5);
+  EXPECT_EQ(chart.Count(), 11u);
+}
+
+TEST(Button14Click, EachPlotShowsItsOwnCurveAndProgress) {
+  Program p;
+  ProgressBar& bar = p.recording.progress.ProgressBar1;
+  std::vector<long> positions;
+  bar.onChanged = [&] { positions.push_back(bar.Position()); };
+  plot(p, "[(x)]", {"-2", "2", "-5", "5"});
+  EXPECT_EQ(positions, (std::vector<long>{0, -2, -1, 0, 1, 2, 2}));
+  // A range entirely above the previous one, with another input.
+  positions.clear();
+  plot(p, "[(2x)]", {"150", "152", "0", "0"});
+  EXPECT_EQ(p.recording.messages.error.value_or(""), "");
+  EXPECT_EQ(positions, (std::vector<long>{150, 150, 151, 152, 152}));
+  EXPECT_EQ(pointsOf(p.recording.plot.Chart1()),
+            (std::vector<std::pair<double, double>>{{150, 300}, {151, 302}, {152, 304}}));
+  // One point still shows the window.
+  plot(p, "[(x)]", {"4", "4", "0", "0"});
+  EXPECT_EQ(pointsOf(p.recording.plot.Chart1()), (std::vector<std::pair<double, double>>{{4, 4}}));
+  EXPECT_TRUE(p.recording.plot.Visible());
+  EXPECT_FALSE(p.recording.progress.Visible());
+}
+
+}  // namespace
+}  // namespace velsira
