@@ -1,11 +1,59 @@
 // velsira-batch: reads one JSON request per line from standard input and
 // writes one JSON response per line, flushed after each.
+#include <cstring>
 #include <iostream>
 #include <string>
 
 #include "batch/BatchSession.h"
 
-int main() {
+#ifndef VELSIRA_VERSION
+#define VELSIRA_VERSION "1.0"
+#endif
+
+namespace {
+
+constexpr const char* kHelp =
+    R"help(Usage: velsira-batch [--help | --version]
+Reads one JSON request per line on standard input and writes one JSON
+response per line. One process holds one program state.
+
+Request fields (only "op" is required; the others keep what the last
+request left):
+  op         derive integrate calc at quadratic roots limit delta-epsilon
+             plot clear hint insert reset
+  input      the whole input box, lines separated by \n    (start: "[()]")
+  selection  [start, length] in characters of the input box
+  unit       deg, rad or grad                              (start: deg)
+  edit       the number entry box read by "at"             (start: "0")
+  answers    texts typed into the input dialogs; null is Cancel
+  text       what "insert" puts at the caret, as a pad button
+  trace      true: also return the fifteen work lists
+Response fields: result, display (as seen on screen), charset, input,
+  selection, messages, error (the error box or null), windows, progress,
+  worklists (with trace). A bad line gets {"error": "..."}.
+
+Example:
+  $ echo '{"op":"derive","input":"[(x²)]+[Sin(x)]"}' | velsira-batch
+  {"result":"(((2x))+((1)*(Cos(x))))","error":null,...}
+)help";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc > 1) {
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+      std::cout << kHelp;
+      return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+      std::cout << "velsira-batch " VELSIRA_VERSION "\n";
+      return 0;
+    }
+    const bool firstKnown = std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0 ||
+                            std::strcmp(argv[1], "--version") == 0;
+    std::cerr << "velsira-batch: unknown option '" << argv[firstKnown ? 2 : 1] << "' (see velsira-batch --help)\n";
+    return 2;
+  }
   std::ios::sync_with_stdio(false);
   velsira::BatchSession session;
   std::string line;
