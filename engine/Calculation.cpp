@@ -126,6 +126,7 @@ void Calculation::EvaluateAt(const std::string& xText, std::string& result) {
     // The unit coefficients and the substitution in one pass: the text with
     // the coefficients alone is never seen.
     substituteX(savedInput_, value, true, substituted_);
+    checkTextLength(substituted_.size());
     w_.Memo1.SetText(substituted_);
     Button6Click();
     // The result box holds exactly the one line Button6Click wrote.

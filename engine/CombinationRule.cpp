@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/Errors.h"
+
 namespace velsira {
 namespace {
 
@@ -126,6 +128,8 @@ std::string chainText(Items& items, const Chain& chain, char sign) {
     uBody += o;
     uBody += t;
     uBody += ')';
+    // The text of a long chain grows with the square of its length.
+    checkTextLength(body.size() + opens);
   }
   std::string v(1, sign);
   v.append(opens, '(');
@@ -152,15 +156,18 @@ std::string CombineDerivatives(long n, const std::function<CombinationItem(long)
       acc += chainText(items, c, sign);
     else if (items.op(c.first) == "*")
       acc += productText(items, c.first, sign);
+    checkTextLength(acc.size());
   }
   // Quotient pass: quotients of two.
   for (const Chain& c : chains) {
     if (c.last - c.first == 1 && items.op(c.first) == "/") {
       const char sign = items.op(c.first - 1) == "-" ? '-' : '+';
       acc += quotientText(items, c.first, sign);
+      checkTextLength(acc.size());
     }
   }
   acc += ')';
+  checkTextLength(acc.size());
   return acc;
 }
 

@@ -5,6 +5,7 @@
 
 #include "engine/CombinationRule.h"
 #include "engine/ElementaryRules.h"
+#include "engine/Errors.h"
 #include "engine/OuterFunction.h"
 
 namespace velsira {
@@ -31,19 +32,27 @@ void Derivative::Button1Click() {
   for (const std::string& term : f.Memo6.lines()) Splitting::CheckAllRead(term, '(', ')');
 
   f.Memo14.clear();
+  // Every factor and term derivative stands at least once in the result, so
+  // their lengths together bound it from below.
+  size_t termsWritten = 0;
   const long terms = f.Memo6.count();
   for (long t = 0; t < terms; ++t) {
     f.Memo1.clear();
     f.Memo7.clear();
     split_.SplitFactors(f.Memo6.get(t));
     const long factors = f.Memo8.count();
+    size_t factorsWritten = 0;
     for (long k = 0; k < factors; ++k) {
       f.Memo1.clear();
       f.Memo7.clear();
       split_.SplitOperands(f.Memo8.get(k));
-      f.Memo13.add(DeriveFactor(k, f.Memo8.get(k)));
+      std::string d = DeriveFactor(k, f.Memo8.get(k));
+      checkTextLength(factorsWritten += d.size());
+      f.Memo13.add(d);
     }
-    f.Memo14.add(DeriveTerm(t, f.Memo6.get(t)));
+    std::string d = DeriveTerm(t, f.Memo6.get(t));
+    checkTextLength(termsWritten += d.size());
+    f.Memo14.add(d);
     f.Memo13.clear();
   }
 

@@ -3,14 +3,29 @@
 
 #include <cmath>
 
+#include "engine/Cp1254.h"
+
 namespace velsira {
 
+std::string quoteText(std::string_view text) {
+  if (text.size() <= kQuoteLimit) return std::string(text);
+  size_t cut = kQuoteLimit;
+  if (text[cut - 1] == '\r' && text[cut] == '\n') --cut;  // never half a line break
+  std::string quoted(text.substr(0, cut));
+  quoted += '\x85';
+  return quoted;
+}
+
+void raiseTooLong() {
+  throw EngineError(std::string("Sonuç metni 4.000.000 karakter sınırını aşıyor; ifadeyi kısaltınız."_cp));
+}
+
 void raiseNotFloat(std::string_view text) {
-  throw EngineError("'" + std::string(text) + "' is not a valid floating point value");
+  throw EngineError("'" + quoteText(text) + "' is not a valid floating point value");
 }
 
 void raiseNotInteger(std::string_view text) {
-  throw EngineError("'" + std::string(text) + "' is not a valid integer value");
+  throw EngineError("'" + quoteText(text) + "' is not a valid integer value");
 }
 
 void raiseInvalidOperation() { throw EngineError("Invalid floating point operation"); }

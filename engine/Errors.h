@@ -2,6 +2,7 @@
 // sees (a code page 1254 text) and ends the running operation.
 #pragma once
 
+#include <cstddef>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -17,6 +18,24 @@ class EngineError : public std::runtime_error {
  private:
   std::string text_;
 };
+
+// The longest text an operation may build: a result, a prepared input, a
+// work-list line or the lines of one cut.
+inline constexpr size_t kTextLimit = 4000000;
+// How many characters of the user's text an error message quotes.
+inline constexpr size_t kQuoteLimit = 100;
+
+// The user's text as a message quotes it: its first kQuoteLimit characters,
+// followed by "…" (byte 133) where it was cut.
+std::string quoteText(std::string_view text);
+
+// "Sonuç metni 4.000.000 karakter sınırını aşıyor; ifadeyi kısaltınız.":
+// an operation would build a text longer than kTextLimit.
+[[noreturn]] void raiseTooLong();
+// Raises the length error when a text of length n would exceed kTextLimit.
+inline void checkTextLength(size_t n) {
+  if (n > kTextLimit) raiseTooLong();
+}
 
 // "'%s' is not a valid floating point value": a text that does not read as a number.
 [[noreturn]] void raiseNotFloat(std::string_view text);

@@ -26,6 +26,9 @@ constexpr std::string_view kBracketWarning = "İntegral hesabı yaptırırken,k�
 constexpr std::string_view kProductWarning =
     "Bu program çarpımlı ya da bölümlü ifadelerin intagralini alamaz..."_cp;
 
+// The most times one warning is shown by one operation.
+constexpr long kWarningLimit = 10;
+
 struct NameRow {
   std::string_view name;
   std::string_view integral;
@@ -74,13 +77,13 @@ bool isPlainNumber(std::string_view derivative) {
 
 // "'%s' için integral kuralı yok": a factor name the table does not know.
 [[noreturn]] void raiseNoRule(std::string_view name) {
-  throw EngineError("'" + std::string(name) + "'" + std::string(" için integral kuralı yok"_cp));
+  throw EngineError("'" + quoteText(name) + "'" + std::string(" için integral kuralı yok"_cp));
 }
 
 // "'%s' fonksiyonunun içi doğrusal değil; integrali alınamaz": the argument
 // of a function is not linear, so dividing by its derivative is wrong.
 [[noreturn]] void raiseNotLinear(std::string_view name) {
-  throw EngineError("'" + std::string(name) + "'" +
+  throw EngineError("'" + quoteText(name) + "'" +
                     std::string(" fonksiyonunun içi doğrusal değil; integrali alınamaz"_cp));
 }
 
@@ -168,6 +171,7 @@ std::string Integral::IntegrateTerm(long index, std::string_view argument) {
         integral = std::string(operand) + "x";
       }
       result += foldOperators(pending) + integral;
+      checkTextLength(result.size());
       pending.clear();
     }
     return result;
@@ -213,10 +217,15 @@ void Integral::Button4Click() {
   w_.ClearResults();
   prep_.InsertUnitCoefficients();
   const std::string text = w_.Memo1.Text();
-  for (char ch : text)
-    if (ch == '[' || ch == ']') w_.ui.messages.ShowMessage(std::string(kBracketWarning));
-  for (char ch : text)
-    if (ch == '*' || ch == '/') w_.ui.messages.ShowMessage(std::string(kProductWarning));
+  // Each warning is shown once for every character that calls for it, up to
+  // kWarningLimit times: a pasted text must not open a million boxes.
+  long brackets = 0, products = 0;
+  for (char ch : text) {
+    if ((ch == '[' || ch == ']') && brackets < kWarningLimit) ++brackets;
+    if ((ch == '*' || ch == '/') && products < kWarningLimit) ++products;
+  }
+  for (long k = 0; k < brackets; ++k) w_.ui.messages.ShowMessage(std::string(kBracketWarning));
+  for (long k = 0; k < products; ++k) w_.ui.messages.ShowMessage(std::string(kProductWarning));
   // Every character must belong to a factor or be the operator after one;
   // anything else would silently drop out of the integral.
   Splitting::CheckAllRead(text, '(', ')');
@@ -248,6 +257,7 @@ void Integral::Button4Click() {
     if (group) joined += before + "(" + integral + ")";
     else if (before == "+" && (signed_ || joined.empty())) joined += integral;
     else joined += before + integral;
+    checkTextLength(joined.size() + 2);
   }
   w_.Memo2.SetText(joined + "+c");
   prep_.TidyResult();

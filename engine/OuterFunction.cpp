@@ -110,27 +110,25 @@ std::string applyRow(const OuterRow& row, std::string_view name, std::string_vie
   return out;
 }
 
-// A number typed before a known function name («2Sin», «0,5Cos»): the longest
-// leading run of digits and "," that reads as a number and leaves a known
-// name. Returns the length of the number, or 0 when there is none.
+// A number typed before a known function name («2Sin», «0,5Cos»): the whole
+// leading run of digits and "," when it reads as a number and leaves a known
+// name. (A shorter number would leave a name beginning with a digit or ",",
+// which no function row knows.) Returns the length of the number, or 0 when
+// there is none.
 size_t numberPrefixLength(std::string_view name, const OuterRow*& row) {
   size_t run = 0;
   while (run < name.size() && isNumberChar(name[run])) ++run;
-  for (size_t len = run; len > 0; --len) {
-    long double ignored;
-    if (!TryTextToFloat(name.substr(0, len), ignored)) continue;
-    const OuterRow* r = findRow(name.substr(len));
-    if (r && namesFunction(*r)) {
-      row = r;
-      return len;
-    }
-  }
-  return 0;
+  long double ignored;
+  if (run == 0 || !TryTextToFloat(name.substr(0, run), ignored)) return 0;
+  const OuterRow* r = findRow(name.substr(run));
+  if (!r || !namesFunction(*r)) return 0;
+  row = r;
+  return run;
 }
 
 // "'%s' için türev kuralı yok": a name for which no derivative row exists.
 [[noreturn]] void raiseNoRule(std::string_view name) {
-  throw EngineError("'" + std::string(name) + std::string("' için türev kuralı yok"_cp));
+  throw EngineError("'" + quoteText(name) + std::string("' için türev kuralı yok"_cp));
 }
 
 }  // namespace

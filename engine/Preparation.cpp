@@ -3,10 +3,12 @@
 #include "engine/Preparation.h"
 
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "engine/Arithmetic.h"
 #include "engine/Cp1254.h"
+#include "engine/Errors.h"
 #include "engine/NumberText.h"
 #include "engine/Text.h"
 
@@ -37,45 +39,119 @@ std::string applyRewrites(std::string_view t, const std::vector<Rewrite>& rewrit
   return out;
 }
 
-// The number characters the leftward scan of a power collects before
-// position p: digits and "," back to the first operator, other characters
-// passed over. run is the length of the collected digits when they stand
-// directly before p (0 when they do not), so that the power applies there.
-struct LeftDigits {
-  std::string digits;  // in text order
-  size_t run = 0;
+// One stretch of text between operator characters, as the power scans read
+// it: for a power character at p, the base digits are the number characters
+// of the stretch before p (other characters passed over) and the exponent
+// digits those after it. The stretch is read once for all the power
+// characters in it, so a long stretch full of powers costs its length, not
+// its length squared.
+class Stretch {
+ public:
+  // Reads the stretch [begin, end) of t.
+  void load(std::string_view t, size_t begin, size_t end) {
+    begin_ = begin;
+    const size_t n = end - begin;
+    digits_.clear();
+    digitsBefore_.assign(n + 1, 0);
+    runBefore_.assign(n + 1, 0);
+    runAfter_.assign(n + 1, 0);
+    for (size_t i = 0; i < n; ++i) {
+      const bool number = isNumberChar(t[begin + i]);
+      if (number) digits_ += t[begin + i];
+      digitsBefore_[i + 1] = digits_.size();
+      runBefore_[i + 1] = number ? runBefore_[i] + 1 : 0;
+    }
+    for (size_t i = n; i-- > 0;) runAfter_[i] = isNumberChar(t[begin + i]) ? runAfter_[i + 1] + 1 : 0;
+    // For the long digit texts: commas and the next non-zero digit.
+    const size_t d = digits_.size();
+    commasBefore_.assign(d + 1, 0);
+    nextNonZero_.assign(d + 1, d);
+    for (size_t i = 0; i < d; ++i) commasBefore_[i + 1] = commasBefore_[i] + (digits_[i] == ',' ? 1 : 0);
+    for (size_t i = d; i-- > 0;) nextNonZero_[i] = digits_[i] >= '1' && digits_[i] <= '9' ? i : nextNonZero_[i + 1];
+    cached_ = false;
+  }
+
+  const std::string& digits() const { return digits_; }
+  // Number characters of the stretch before position p of the text.
+  size_t digitsBefore(size_t p) const { return digitsBefore_[p - begin_]; }
+  // Number characters directly before and directly after position p.
+  size_t runBefore(size_t p) const { return runBefore_[p - begin_]; }
+  size_t runAfter(size_t p) const { return runAfter_[p + 1 - begin_]; }
+
+  // The value of the digit text digits()[a, b), exactly as TextToFloat reads
+  // it and raising as it does. A long text is read through a short one with
+  // the same value: its first 60 significant digits, a final 1 standing for
+  // any non-zero digit after them, and its magnitude; consecutive texts with
+  // the same short form share one reading.
+  long double value(size_t a, size_t b) {
+    const std::string_view text = std::string_view(digits_).substr(a, b - a);
+    const size_t commas = commasBefore_[b] - commasBefore_[a];
+    if (b - a <= 64 || commas > 1 || commas == b - a) return TextToFloat(text);
+    size_t comma = b;
+    if (commas == 1) comma = a + text.find(',');
+    const size_t nonZero = nextNonZero_[a];
+    if (nonZero >= b) return 0;  // only zeros
+    Key key;
+    size_t i = nonZero;
+    for (; i < b && key.significant.size() < 60; ++i)
+      if (digits_[i] != ',') key.significant += digits_[i];
+    key.sticky = nextNonZero_[i] < b;
+    if (nonZero < comma) {
+      key.wholeDigits = static_cast<long>(comma - nonZero);
+      if (key.wholeDigits > 4940) return TextToFloat(text);  // beyond the range: raises
+    } else {
+      key.wholeDigits = -static_cast<long>(nonZero - comma - 1);  // zeros after the comma
+      if (key.wholeDigits < -4960) return TextToFloat(text);   // below the range: raises
+    }
+    if (cached_ && key == key_) return value_;
+    std::string shortText;
+    const size_t sig = key.significant.size();
+    if (key.wholeDigits > 0) {
+      const size_t whole = static_cast<size_t>(key.wholeDigits);
+      if (whole < sig) {
+        shortText = key.significant.substr(0, whole) + "," + key.significant.substr(whole);
+        if (key.sticky) shortText += '1';
+      } else {
+        shortText = key.significant + std::string(whole - sig, '0');
+        if (key.sticky) shortText += ",1";
+      }
+    } else {
+      shortText = "0," + std::string(static_cast<size_t>(-key.wholeDigits), '0') + key.significant;
+      if (key.sticky) shortText += '1';
+    }
+    long double v;
+    if (!TryTextToFloat(shortText, v)) return TextToFloat(text);  // raises with the text itself
+    key_ = std::move(key);
+    value_ = v;
+    cached_ = true;
+    return v;
+  }
+
+ private:
+  struct Key {
+    std::string significant;
+    bool sticky = false;
+    long wholeDigits = 0;  // digits before the comma, or minus the zeros after it
+    bool operator==(const Key&) const = default;
+  };
+
+  size_t begin_ = 0;
+  std::string digits_;
+  std::vector<size_t> digitsBefore_, runBefore_, runAfter_;
+  std::vector<size_t> commasBefore_, nextNonZero_;
+  bool cached_ = false;
+  Key key_;
+  long double value_ = 0;
 };
 
-LeftDigits collectLeft(std::string_view t, size_t p) {
-  LeftDigits d;
-  size_t from = p;  // the scan runs back to the first operator
-  while (from > 0 && !isOperator(t[from - 1])) --from;
-  size_t run = 0;  // number characters directly before p
-  while (run < p - from && isNumberChar(t[p - 1 - run])) ++run;
-  for (size_t k = from; k < p; ++k)
-    if (isNumberChar(t[k])) d.digits += t[k];
-  if (d.digits.size() == run) d.run = run;  // nothing else passed over
-  return d;
-}
-
-// The rightward scan of the exponent after position p.
-LeftDigits collectRight(std::string_view t, size_t p) {
-  LeftDigits d;
-  bool passedOther = false;
-  bool direct = true;
-  for (size_t k = p + 1; k < t.size(); ++k) {
-    const char c = t[k];
-    if (isNumberChar(c)) {
-      d.digits += c;
-      if (passedOther) direct = false;
-    } else if (isOperator(c)) {
-      break;
-    } else {
-      passedOther = true;
-    }
-  }
-  if (direct) d.run = d.digits.size();
-  return d;
+// The stretch around position p: from after the operator before it to the
+// operator after it.
+std::pair<size_t, size_t> stretchAround(std::string_view t, size_t p) {
+  size_t begin = p;
+  while (begin > 0 && !isOperator(t[begin - 1])) --begin;
+  size_t end = p;
+  while (end < t.size() && !isOperator(t[end])) ++end;
+  return {begin, end};
 }
 
 // Whether the "-" at position m (right before a base) is a sign: it stands at
@@ -160,24 +236,34 @@ std::string Preparation::expandSuperscript(std::string_view t, int n, char c) {
   std::string out;
   out.reserve(t.size() + 16);
   size_t pos = 0;
-  for (size_t p = 0; p < t.size(); ++p) {
-    if (t[p] != c) continue;
-    LeftDigits base = collectLeft(t, p);
-    if (base.digits.empty()) continue;
-    // The value is computed for every collected base, so a malformed number
-    // fails as the conversion does; it is written only where it stands.
-    long double b = TextToFloat(base.digits);
-    if (base.run == 0) continue;
-    size_t first = p - base.run;
-    if (first > 0 && isSignAt(t, first - 1)) {
-      --first;
-      b = -b;
+  Stretch stretch;
+  size_t p = t.find(c);
+  while (p != std::string_view::npos) {
+    const auto [begin, end] = stretchAround(t, p);
+    stretch.load(t, begin, end);
+    for (; p != std::string_view::npos && p < end; p = t.find(c, p + 1)) {
+      const size_t digits = stretch.digitsBefore(p);
+      if (digits == 0) continue;
+      // The value is computed for every collected base, so a malformed
+      // number fails as the conversion does; it is written only where the
+      // digits stand directly before the superscript with nothing passed over.
+      if (stretch.runBefore(p) != digits) {
+        stretch.value(0, digits);
+        continue;
+      }
+      long double b = TextToFloat(std::string_view(stretch.digits()).substr(0, digits));
+      size_t first = p - digits;
+      if (first > 0 && isSignAt(t, first - 1)) {
+        --first;
+        b = -b;
+      }
+      const long double power = IntegerPower(b, static_cast<unsigned long long>(n));
+      if (first < pos) continue;
+      out.append(t.substr(pos, first - pos));
+      AppendPlainText(power, out);
+      checkTextLength(out.size());
+      pos = p + 1;
     }
-    const long double power = IntegerPower(b, static_cast<unsigned long long>(n));
-    if (first < pos) continue;
-    out.append(t.substr(pos, first - pos));
-    AppendPlainText(power, out);
-    pos = p + 1;
   }
   out.append(t.substr(pos));
   return out;
@@ -185,23 +271,39 @@ std::string Preparation::expandSuperscript(std::string_view t, int n, char c) {
 
 std::string Preparation::expandPowers(std::string_view t) {
   std::vector<Rewrite> rewrites;
-  for (size_t p = 0; p < t.size(); ++p) {
-    if (t[p] != '^') continue;
-    LeftDigits base = collectLeft(t, p);
-    LeftDigits exponent = collectRight(t, p);
-    if (base.digits.empty() || exponent.digits.empty()) continue;
-    long double b = TextToFloat(base.digits);
-    const long double e = TextToFloat(exponent.digits);
-    if (base.run == 0 || exponent.run == 0) {
-      Power(b, e);  // faults as the value would
-      continue;
+  size_t grown = t.size();  // the length of the rewritten text
+  Stretch stretch;
+  size_t p = t.find('^');
+  while (p != std::string_view::npos) {
+    const auto [begin, end] = stretchAround(t, p);
+    stretch.load(t, begin, end);
+    const size_t all = stretch.digits().size();
+    for (; p != std::string_view::npos && p < end; p = t.find('^', p + 1)) {
+      const size_t before = stretch.digitsBefore(p);
+      const size_t after = all - before;
+      if (before == 0 || after == 0) continue;
+      // Only digits that stand directly around the "^", with nothing passed
+      // over, are rewritten; the others are read for their faults.
+      const bool directBase = stretch.runBefore(p) == before;
+      const bool directExponent = stretch.runAfter(p) == after;
+      const std::string_view digits = stretch.digits();
+      long double b = directBase ? TextToFloat(digits.substr(0, before)) : stretch.value(0, before);
+      const long double e = directExponent ? TextToFloat(digits.substr(before)) : stretch.value(before, all);
+      if (!directBase || !directExponent) {
+        Power(b, e);  // faults as the value would
+        continue;
+      }
+      size_t first = p - before;
+      if (first > 0 && isSignAt(t, first - 1)) {
+        --first;
+        b = -b;
+      }
+      std::string value = FloatToPlainText(Power(b, e));
+      grown += value.size();
+      grown -= p + after + 1 - first;
+      checkTextLength(grown);
+      rewrites.push_back({first, p + after, std::move(value)});
     }
-    size_t first = p - base.run;
-    if (first > 0 && isSignAt(t, first - 1)) {
-      --first;
-      b = -b;
-    }
-    rewrites.push_back({first, p + exponent.run, FloatToPlainText(Power(b, e))});
   }
   return rewrites.empty() ? std::string(t) : applyRewrites(t, rewrites);
 }
@@ -223,6 +325,7 @@ std::string Preparation::tidyResult(std::string_view t) {
 }
 
 void Preparation::writeInput(const std::string& t) {
+  checkTextLength(t.size());
   if (t != w_.Memo1.Text()) w_.Memo1.SetText(t);
 }
 
@@ -263,6 +366,7 @@ void Preparation::ExpandPowers() {
 
 void Preparation::TidyResult() {
   const std::string t = w_.Memo2.Text();
+  checkTextLength(t.size());
   const std::string tidy = tidyResult(t);
   if (tidy != t) w_.Memo2.SetText(tidy);
 }

@@ -42,32 +42,34 @@ double Reduction::MultiplyPair(std::string_view op, double x, double y) {
 }
 
 void Reduction::MergeProductChains() {
-  WorkList& lines = w_.Form2.Memo13;
-  long j = 1;
-  while (j < lines.count()) {
-    const std::string& line = lines.get(j);
-    const PairOperands pair =
-        static_cast<size_t>(j) < pairs_.size() ? pairs_[static_cast<size_t>(j)] : PairOperands{kNoPair, kNoPair};
+  // Each continuation line is merged into the line kept before it and
+  // leaves the list. The merged values are number texts, which the list's
+  // sign reduction leaves as they are, so the list is compacted in one pass.
+  std::vector<std::string>& lines = w_.Form2.Memo13.reducedLines();
+  size_t kept = lines.empty() ? 0 : 1;  // lines[0, kept) stay; the last of them is the one merged into
+  for (size_t j = 1; j < lines.size(); ++j) {
+    const std::string& line = lines[j];
+    const PairOperands pair = j < pairs_.size() ? pairs_[j] : PairOperands{kNoPair, kNoPair};
     const double first = pair.first;
     if (line.empty() || !isProductOperator(std::string_view(line).substr(0, 1)) || std::isnan(first)) {
-      ++j;
+      if (kept != j) lines[kept] = std::move(lines[j]);
+      ++kept;
       continue;
     }
     // x_k o x_(k+1) divided by x_k leaves the factor the chain gains. Where
     // x_k is 0 that quotient is 0 / 0, and the chain gains x_(k+1) itself (or
     // its reciprocal): «2*0*3» is 0, not a fault.
     const long double v = TextToFloat(std::string_view(line).substr(1));
-    const long double before = TextToFloat(lines.get(j - 1));
+    const long double before = TextToFloat(lines[kept - 1]);
     long double gained;
     if (first != 0)
       gained = Divide(v, first);
     else
       gained = line[0] == '*' ? static_cast<long double>(pair.second) : Divide(1, pair.second);
     const double merged = toDouble(Multiply(before, gained));
-    lines.put(j - 1, FloatToText(merged));
-    lines.del(j);
-    pairs_.erase(pairs_.begin() + j);
+    lines[kept - 1] = FloatToText(merged);
   }
+  lines.resize(kept);
 }
 
 long double Reduction::Reduce() {

@@ -1,6 +1,7 @@
 // Term and factor splitting.
 #include "engine/Splitting.h"
 
+#include <algorithm>
 #include <charconv>
 #include <vector>
 
@@ -92,11 +93,38 @@ void addPosition(WorkList& list, size_t index) {
   list.add(std::string_view(buffer, static_cast<size_t>(res.ptr - buffer)));
 }
 
+// Where the name before an opening character begins: right after the last
+// operator before it, a sign right after "Kuvvet" being no operator (as the
+// name lists reduce a line). One pass over the text serves every opening
+// character, asked for in rising order.
+class NameStarts {
+ public:
+  explicit NameStarts(std::string_view t) : t_(t) {}
+
+  // The start of the name that ends before position o.
+  size_t before(size_t o) {
+    for (; pos_ < o; ++pos_) {
+      const char c = t_[pos_];
+      if (!isOperator(c)) continue;
+      if ((c == '-' || c == '+') && pos_ >= 6 && t_.substr(pos_ - 6, 6) == "Kuvvet") continue;
+      start_ = pos_ + 1;
+    }
+    return start_;
+  }
+
+ private:
+  std::string_view t_;
+  size_t pos_ = 0;
+  size_t start_ = 0;
+};
+
 // The common cut of SplitBracketTerms and SplitFactors, into lists the caller
 // has just emptied: positions of the opening and closing characters, the
 // character after each closing one, and for each pair the text before the
-// opening one (reduced to its name by the list) and the content. A closing
-// character without its opening one is read as the empty integer text.
+// opening one (reduced to its name, as the list would) and the content. A
+// closing character without its opening one is read as the empty integer
+// text. Pairs that nest make contents that overlap; their lines together may
+// not exceed the text limit.
 void cutPairs(std::string_view t, const PairList& pairs, WorkList& opens, WorkList& closes, WorkList& after,
               WorkList& names, WorkList& contents) {
   for (size_t i = 0; i < pairs.openCount; ++i) addPosition(opens, pairs.opens[i]);
@@ -105,14 +133,20 @@ void cutPairs(std::string_view t, const PairList& pairs, WorkList& opens, WorkLi
     addPosition(closes, c);
     after.add(t.substr(c + 1, c + 1 < t.size() ? 1 : 0));
   }
+  NameStarts nameStarts(t);
+  size_t written = 0;
   for (size_t i = 0; i < pairs.closeCount; ++i) {
     if (i >= pairs.openCount) raiseNotInteger("");
     // The text before the opening character, and the text between the two
     // (empty where the closing one comes first).
     const size_t o = pairs.opens[i];
     const size_t c = pairs.closes[i];
-    names.add(t.substr(0, o));
-    contents.add(c > o + 1 ? t.substr(o + 1, c - o - 1) : std::string_view());
+    const size_t nameStart = nameStarts.before(o);
+    const size_t contentLength = c > o + 1 ? c - o - 1 : 0;
+    written += (o - nameStart) + contentLength;
+    checkTextLength(written);
+    names.addReduced(t.substr(nameStart, o - nameStart));
+    contents.add(t.substr(o + 1, contentLength));
   }
 }
 
@@ -210,30 +244,48 @@ void Splitting::SplitOperands(std::string_view t) {
 }
 
 void Splitting::JoinSignedOperands() {
+  // Visits n positions of the operand list as it shrinks: at an empty operand
+  // the operator after it and the next operand make one signed line, the
+  // empty operand and that operator leave their lists, and the next operand
+  // moves up into the visited position without being visited. Past the end
+  // of the list every position reads as empty and adds an empty line. The
+  // lists are compacted in one pass rather than deleted from line by line.
   TForm2& f = w_.Form2;
-  const long n = f.Memo7.count();
-  for (long i = 0; i < n; ++i) {
-    if (!f.Memo7.get(i).empty()) {
-      f.Memo15.add(f.Memo7.get(i));
-    } else {
-      joined_.assign(f.Memo1.get(i));
-      joined_ += f.Memo7.get(i + 1);
-      f.Memo15.add(joined_);
-      f.Memo7.del(i);
-      f.Memo1.del(i);
+  std::vector<std::string>& operands = f.Memo7.reducedLines();
+  std::vector<std::string>& operators = f.Memo1.reducedLines();
+  const size_t n = operands.size();
+  size_t read = 0;       // the next original operand (and its operator)
+  size_t kept = 0;       // operands kept so far
+  size_t keptOps = 0;    // operators kept so far
+  auto keep = [&](size_t j) {
+    if (kept != j) operands[kept] = std::move(operands[j]);
+    ++kept;
+    if (j < operators.size()) {
+      if (keptOps != j) operators[keptOps] = std::move(operators[j]);
+      ++keptOps;
     }
+  };
+  for (size_t step = 0; step < n; ++step) {
+    if (read >= n) {
+      f.Memo15.add(std::string_view());
+      continue;
+    }
+    if (!operands[read].empty()) {
+      f.Memo15.add(operands[read]);
+      keep(read++);
+      continue;
+    }
+    joined_.assign(read < operators.size() ? operators[read] : std::string());
+    if (read + 1 < n) joined_ += operands[read + 1];
+    f.Memo15.add(joined_);
+    ++read;                            // the empty operand and its operator leave
+    if (read < n) keep(read++);        // the next operand moves up unvisited
   }
+  operands.resize(kept);
+  operators.resize(std::min(keptOps, operators.size()));
 }
 
 namespace {
-
-// Where the name before the opening character at o begins: what the list
-// keeps of the text before it, never reaching back before regionStart.
-size_t nameStart(std::string_view t, size_t regionStart, size_t o) {
-  if (regionStart >= o) return o;
-  const std::string_view name = reduceR(t.substr(0, o), true);
-  return std::max(regionStart, o - name.size());
-}
 
 // Raises the unread-text error for the leftmost run of unread characters of
 // t, whose pairs are in order.
@@ -241,9 +293,11 @@ size_t nameStart(std::string_view t, size_t regionStart, size_t o) {
   const size_t n = pairs.openCount;
   Scratch<unsigned char, 256> read(t.size());
   for (size_t p = 0; p < t.size(); ++p) read[p] = 0;
+  NameStarts nameStarts(t);
   for (size_t i = 0; i < n; ++i) {
     for (size_t p = pairs.opens[i]; p <= pairs.closes[i]; ++p) read[p] = 1;
-    const size_t from = nameStart(t, i == 0 ? 0 : pairs.closes[i - 1] + 2, pairs.opens[i]);
+    const size_t regionStart = i == 0 ? 0 : pairs.closes[i - 1] + 2;
+    const size_t from = std::max(regionStart, nameStarts.before(pairs.opens[i]));
     for (size_t p = from; p < pairs.opens[i]; ++p) read[p] = 1;
   }
   // The one character after a closing one is read only as an operator, also
@@ -280,8 +334,9 @@ void Splitting::checkAllRead(std::string_view t, const PairList& pairs) {
   // and its content, then the character after the closing one if that is an
   // operator. Any gap is unread.
   size_t readTo = 0;  // every character before readTo is read
+  NameStarts nameStarts(t);
   for (size_t i = 0; i < n; ++i) {
-    const size_t from = nameStart(t, readTo, pairs.opens[i]);
+    const size_t from = std::max(readTo, nameStarts.before(pairs.opens[i]));
     if (from != readTo) raiseUnread(t, pairs);
     readTo = pairs.closes[i] + 1;
     if (readTo < t.size()) {
@@ -293,7 +348,7 @@ void Splitting::checkAllRead(std::string_view t, const PairList& pairs) {
 }
 
 void Splitting::RaiseUnread(std::string_view text) {
-  throw EngineError("'" + std::string(text) +
+  throw EngineError("'" + quoteText(text) +
                     std::string("' okunamadı. Her çarpanı parantez, her terimi köşeli parantez içine yazınız, "
                                 "ör: [(2)*Sin(x)]+[(x²)]"_cp));
 }

@@ -53,6 +53,10 @@ class WorkList {
   // Every line followed by CR LF.
   std::string text() const;
   const std::vector<std::string>& lines() const { return lines_; }
+  // The lines themselves, for a rewrite of the whole list that keeps every
+  // line reduced (it only drops lines, or writes lines the list's reduction
+  // leaves as they are): one pass instead of a delete or put per line.
+  std::vector<std::string>& reducedLines() { return lines_; }
 
  private:
   std::string_view reduce(std::string_view s) const;
