@@ -14,6 +14,8 @@
 
 namespace velsira {
 
+class PointScan;
+
 class Calculation {
  public:
   Calculation(WorkArea& w, Preparation& prep, Splitting& split)
@@ -40,6 +42,9 @@ class Calculation {
   Reduction& Reducer() { return reduction_; }
 
  private:
+  // A scan plans its points from the same substitution.
+  friend class PointScan;
+
   // Clears the operand lists and the summand lines, then cuts t into them.
   void SplitForReduction(std::string_view t);
   // SubstituteX into out; with unitCoefficients, the unit coefficients of

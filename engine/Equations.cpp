@@ -1,7 +1,8 @@
 // Equation solving. The quadratic solver finds its coefficients by character
 // positions in the first factor argument, not by parsing, and writes a worked
 // solution line by line, so that a failure leaves the lines written so far.
-// The root scan drives EvaluateAt once per integer of the interval.
+// The root scan evaluates the input once per integer of the interval,
+// through a PointScan.
 #include "engine/Equations.h"
 
 #include <cmath>
@@ -13,6 +14,7 @@
 #include "engine/Cp1254.h"
 #include "engine/Errors.h"
 #include "engine/NumberText.h"
+#include "engine/PointScan.h"
 #include "engine/Text.h"
 
 namespace velsira {
@@ -126,10 +128,10 @@ void Equations::Button39Click() {
 
   std::string roots;
   std::string value;
+  PointScan scan(calc_);
   for (long long x = xmin; x <= xmax; ++x) {
-    const std::string xText = IntToText(x);
-    calc_.EvaluateAt(xText, value);
-    if (value == "0") roots += "," + xText;
+    scan.Evaluate(x, value, x == xmax);
+    if (value == "0") roots += "," + IntToText(x);
     bar.StepBy(1);
     if (x == xmax) {
       w_.Memo2.Clear();

@@ -1,0 +1,475 @@
+// Repeated point evaluation from a plan of the input.
+//
+// The plan is made from the input with x substituted by a marker character
+// and prepared as the calculation prepares it. The marker stands for the
+// whole text of the value, sign included; where the value is squared or
+// cubed by a superscript right after it, the pair becomes a marker of its
+// own. Every other rewrite of the preparation, the unread-text checks and
+// the cuts do not depend on the value's digits as long as each marker is a
+// whole operand of a factor argument, which the plan checks.
+//
+// The reduction below follows the text path step by step on values: the
+// operand split (a negative value written into a text is an empty operand,
+// "-" and its magnitude), the sign joins, the summand lines with their
+// reduction of "+-" and "--", the merge of product chains and the sum.
+// Every value that the text path writes as a number text is replaced by
+// the value that text reads as.
+#include "engine/PointScan.h"
+
+#include <cmath>
+#include <limits>
+
+#include "engine/Arithmetic.h"
+#include "engine/Errors.h"
+#include "engine/NumberText.h"
+#include "engine/Preparation.h"
+#include "engine/Splitting.h"
+#include "engine/Text.h"
+#include "worklists/WorkList.h"
+
+namespace velsira {
+namespace {
+
+// Markers of the plan's template text: x, and x squared or cubed by a
+// superscript written right after it.
+constexpr char kX = '\x01';
+constexpr char kSquare = '\x02';
+constexpr char kCube = '\x03';
+
+bool isMarker(char c) { return c == kX || c == kSquare || c == kCube; }
+
+size_t markerCount(std::string_view t) {
+  size_t n = 0;
+  for (const char c : t) n += isMarker(c) ? 1 : 0;
+  return n;
+}
+
+bool isProduct(char c) { return c == '*' || c == '/'; }
+
+// Where the leftward scan of a power at p starts: the character after the
+// first operator before p.
+size_t scanStart(std::string_view t, size_t p) {
+  size_t from = p;
+  while (from > 0 && !isOperator(t[from - 1])) --from;
+  return from;
+}
+
+// The superscript c right after an x marker becomes the power marker; false
+// where the scan of any superscript c (or of any "^" when c is '^') would
+// collect digits of the value otherwise, which the plan does not hold.
+bool markPowers(std::string& t, char c, char marker) {
+  std::string out;
+  out.reserve(t.size());
+  for (size_t p = 0; p < t.size(); ++p) {
+    if (t[p] != c) {
+      out += t[p];
+      continue;
+    }
+    const size_t from = scanStart(t, p);
+    bool reaches = false;
+    for (size_t k = from; k < p; ++k) reaches = reaches || isMarker(t[k]);
+    if (!reaches) {
+      out += t[p];
+      continue;
+    }
+    // The value's digits directly before c, and nothing else back to the
+    // operator before them: the preparation writes the power there.
+    if (marker == 0 || from + 1 != p || t[p - 1] != kX) return false;
+    out.back() = marker;
+  }
+  t = std::move(out);
+  return true;
+}
+
+// Open and close positions that pair in order, without nesting.
+bool pairInOrder(std::string_view t, char open, char close, std::vector<size_t>& opens,
+                 std::vector<size_t>& closes) {
+  opens.clear();
+  closes.clear();
+  for (size_t p = 0; p < t.size(); ++p) {
+    if (t[p] == open) opens.push_back(p);
+    if (t[p] == close) closes.push_back(p);
+  }
+  if (opens.size() != closes.size()) return false;
+  for (size_t i = 0; i < opens.size(); ++i) {
+    if (closes[i] < opens[i]) return false;
+    if (i + 1 < opens.size() && opens[i + 1] < closes[i]) return false;
+  }
+  return true;
+}
+
+// Values far from 1 take number texts whose reading the plan does not
+// follow closely enough to promise: such points go through the text path.
+bool inSafeRange(long double v) {
+  const long double a = std::fabs(v);
+  return a == 0 || (a >= 1E-280L && a <= 1E280L);
+}
+
+}  // namespace
+
+PointScan::PointScan(Calculation& calc) : calc_(calc) {
+  try {
+    planned_ = plan(calc_.w_.Memo1.Text());
+  } catch (const EngineError&) {
+    planned_ = false;  // the text path raises it at the first point
+  }
+}
+
+bool PointScan::plan(const std::string& input) {
+  for (const char c : input)
+    if (isMarker(c)) return false;
+
+  // The preparation of the calculation, with x held open.
+  std::string t;
+  Calculation::substituteX(input, std::string_view(&kX, 1), true, t);
+  t = Preparation::substituteConstants(t);
+  if (!markPowers(t, '\xB2', kSquare)) return false;
+  t = Preparation::expandSuperscript(t, 2, '\xB2');
+  if (!markPowers(t, '\xB3', kCube)) return false;
+  t = Preparation::expandSuperscript(t, 3, '\xB3');
+  if (!markPowers(t, '^', 0)) return false;
+  t = Preparation::expandPowers(t);
+
+  // Bracket terms and the checks of the calculation; the text path raises
+  // what they raise.
+  std::vector<size_t> opens, closes;
+  if (!pairInOrder(t, '[', ']', opens, closes) || opens.empty()) return false;
+  Splitting::CheckAllRead(t, '[', ']');
+  size_t markersRead = 0;
+  std::vector<size_t> factorOpens, factorCloses;
+  for (size_t i = 0; i < opens.size(); ++i) {
+    const std::string_view term = std::string_view(t).substr(opens[i] + 1, closes[i] - opens[i] - 1);
+    Splitting::CheckAllRead(term, '(', ')');
+    if (i > 0) {
+      const char op = t[closes[i - 1] + 1];
+      if (!isOperator(op)) return false;
+      termOps_.push_back(op);
+    }
+    Term termPlan;
+    termPlan.prefix = std::string(reduceR(std::string_view(t).substr(0, opens[i]), true));
+    if (markerCount(termPlan.prefix) > 0) return false;
+    if (!pairInOrder(term, '(', ')', factorOpens, factorCloses)) return false;
+    for (size_t j = 0; j < factorOpens.size(); ++j) {
+      if (j > 0) {
+        const char op = term[factorCloses[j - 1] + 1];
+        if (!isOperator(op)) return false;
+        termPlan.ops.push_back(op);
+      }
+      const std::string_view argument = term.substr(factorOpens[j] + 1, factorCloses[j] - factorOpens[j] - 1);
+      markersRead += markerCount(argument);
+      Factor factor;
+      if (!planFactor(reduceR(term.substr(0, factorOpens[j]), true), argument, factor)) return false;
+      termPlan.factors.push_back(std::move(factor));
+    }
+    terms_.push_back(std::move(termPlan));
+  }
+  // Every marker must stand in a factor argument.
+  if (markersRead != markerCount(t)) return false;
+
+  // Terms without x have one value at every point.
+  for (Term& term : terms_) {
+    bool constant = true;
+    for (const Factor& f : term.factors) constant = constant && f.constant;
+    if (!constant) continue;
+    if (!evaluateTerm(term, nullptr, term.value)) return false;
+    term.constant = true;
+  }
+  return true;
+}
+
+bool PointScan::planFactor(std::string_view name, std::string_view argument, Factor& factor) {
+  if (markerCount(name) > 0) return false;
+  factor.name = std::string(name);
+  bool constant = true;
+  size_t start = 0;
+  for (size_t p = 0; p <= argument.size(); ++p) {
+    if (p < argument.size() && !isOperator(argument[p])) continue;
+    const std::string_view piece = argument.substr(start, p - start);
+    if (p < argument.size()) factor.ops.push_back(argument[p]);
+    start = p + 1;
+    PlanPiece piecePlan{PlanPiece::Empty, 0};
+    if (markerCount(piece) > 0) {
+      if (piece.size() != 1) return false;  // the value's digits would run into other characters
+      constant = false;
+      if (piece[0] == kX) piecePlan.kind = PlanPiece::X;
+      if (piece[0] == kSquare) {
+        piecePlan.kind = PlanPiece::Square;
+        usesSquare_ = true;
+      }
+      if (piece[0] == kCube) {
+        piecePlan.kind = PlanPiece::Cube;
+        usesCube_ = true;
+      }
+    } else if (!piece.empty()) {
+      piecePlan.kind = PlanPiece::Constant;
+      if (!TryTextToFloat(piece, piecePlan.value)) return false;
+    }
+    factor.pieces.push_back(piecePlan);
+  }
+  if (constant) {
+    if (!evaluateFactor(factor, nullptr, factor.value)) return false;
+    factor.constant = true;
+  }
+  return true;
+}
+
+void PointScan::Evaluate(long long x, std::string& result, bool last) {
+  valueKnown_ = false;
+  bool fromPlan = false;
+  long double planned = 0;
+  if (planned_ && !last) {
+    try {
+      fromPlan = evaluatePlanned(x, planned);
+    } catch (const EngineError&) {
+      fromPlan = false;  // the text path raises it, or finds a value
+    }
+  }
+  if (fromPlan && checked_) {
+    result.clear();
+    AppendFloatText(planned, result);
+    value_ = ReadBackNumberText(planned);
+    valueKnown_ = true;
+    ++plannedPoints_;
+    return;
+  }
+  xText_ = IntToText(x);
+  calc_.EvaluateAt(xText_, result);
+  ++textPoints_;
+  result_ = result;
+  // The first point the plan gives is compared with the text path: a plan
+  // that disagrees is not used again.
+  if (fromPlan && !checked_) {
+    checked_ = true;
+    if (FloatToText(planned) != result) planned_ = false;
+  }
+}
+
+long double PointScan::Value() {
+  if (!valueKnown_) {
+    value_ = TextToFloat(result_);
+    valueKnown_ = true;
+  }
+  return value_;
+}
+
+bool PointScan::evaluatePlanned(long long x, long double& value) {
+  // The value's text, and the powers the preparation writes in place of
+  // x² and x³: the value with its sign raised to the power, written in
+  // plain notation.
+  long double slots[3];
+  slots[0] = static_cast<long double>(x);
+  if (usesSquare_) slots[1] = ReadBackNumberText(IntegerPower(slots[0], 2));
+  if (usesCube_) slots[2] = ReadBackNumberText(IntegerPower(slots[0], 3));
+
+  termValues_.resize(terms_.size());
+  for (size_t i = 0; i < terms_.size(); ++i)
+    if (!evaluateTerm(terms_[i], slots, termValues_[i])) return false;
+  pieces_.clear();
+  ops_.clear();
+  for (size_t i = 0; i < terms_.size(); ++i) {
+    if (i > 0) ops_.push_back(termOps_[i - 1]);
+    if (!appendValue(termValues_[i])) return false;
+  }
+  return reduce(value);
+}
+
+bool PointScan::evaluateTerm(const Term& term, const long double* slots, long double& value) {
+  if (term.constant) {
+    value = term.value;
+    return true;
+  }
+  const size_t n = term.factors.size();
+  factorValues_.resize(n);
+  for (size_t j = 0; j < n; ++j)
+    if (!evaluateFactor(term.factors[j], slots, factorValues_[j])) return false;
+  pieces_.clear();
+  ops_.clear();
+  if (n == 0) pieces_.push_back({true, 0});  // the empty term text
+  for (size_t j = 0; j < n; ++j) {
+    if (j > 0) ops_.push_back(term.ops[j - 1]);
+    if (!appendValue(factorValues_[j])) return false;
+  }
+  return reduceAndApply(term.prefix, value);
+}
+
+bool PointScan::evaluateFactor(const Factor& factor, const long double* slots, long double& value) {
+  if (factor.constant) {
+    value = factor.value;
+    return true;
+  }
+  pieces_.clear();
+  ops_.clear();
+  for (size_t k = 0; k < factor.pieces.size(); ++k) {
+    if (k > 0) ops_.push_back(factor.ops[k - 1]);
+    const PlanPiece& p = factor.pieces[k];
+    switch (p.kind) {
+      case PlanPiece::Empty: pieces_.push_back({true, 0}); break;
+      case PlanPiece::Constant: pieces_.push_back({false, p.value}); break;
+      case PlanPiece::X:
+        if (!appendValue(slots[0])) return false;
+        break;
+      case PlanPiece::Square:
+        if (!appendValue(slots[1])) return false;
+        break;
+      case PlanPiece::Cube:
+        if (!appendValue(slots[2])) return false;
+        break;
+    }
+  }
+  return reduceAndApply(factor.name, value);
+}
+
+bool PointScan::appendValue(long double v) {
+  if (!inSafeRange(v)) return false;
+  if (v < 0) {
+    pieces_.push_back({true, 0});
+    ops_.push_back('-');
+    pieces_.push_back({false, -v});
+  } else {
+    pieces_.push_back({false, v});
+  }
+  return true;
+}
+
+bool PointScan::reduceAndApply(const std::string& name, long double& value) {
+  long double sum = 0;
+  if (!reduce(sum)) return false;
+  if (name.empty()) {
+    value = ReadBackNumberText(sum);
+    return true;
+  }
+  argument_.clear();
+  AppendFloatText(sum, argument_);
+  calc_.Functions().EvaluateFunction(name, argument_, functionValue_);
+  return TryTextToFloat(functionValue_, value);
+}
+
+bool PointScan::addLine(char before, char sign, bool body, long double magnitude, double first, double second) {
+  // The line's operator characters, with a digit for its number, folded as
+  // the summand list folds its lines.
+  char text[3];
+  size_t n = 0;
+  if (before != 0) text[n++] = before;
+  if (sign != 0) text[n++] = sign;
+  if (body) text[n++] = '0';
+  std::string_view folded = reduceM(std::string_view(text, n));
+  Line line{Line::Empty, 0, 0};
+  if (!folded.empty()) {
+    char op = 0;
+    if (isProduct(folded[0])) {
+      op = folded[0];
+      folded.remove_prefix(1);
+    }
+    bool negative = false;
+    if (!folded.empty() && (folded[0] == '+' || folded[0] == '-')) {
+      negative = folded[0] == '-';
+      folded.remove_prefix(1);
+    }
+    if (folded != "0") return false;  // a line that does not read as a number
+    const long double v = negative ? -magnitude : magnitude;
+    if (op != 0) {
+      if (std::isnan(first)) return false;  // read as a summand, it fails
+      line = {Line::Continuation, op, v};
+    } else {
+      line = {Line::Value, 0, v};
+    }
+  }
+  lines_.push_back(line);
+  pairFirst_.push_back(first);
+  pairSecond_.push_back(second);
+  return true;
+}
+
+bool PointScan::reduce(long double& sum) {
+  // The sign joins: an empty operand takes the operator after it and the
+  // operand after that, which leave their lists.
+  signed_.clear();
+  const size_t n = pieces_.size();
+  for (size_t i = 0; i < n; ++i) {
+    if (i < pieces_.size() && !pieces_[i].empty) {
+      signed_.push_back({0, pieces_[i]});
+      continue;
+    }
+    const char op = i < ops_.size() ? ops_[i] : 0;
+    const Piece next = i + 1 < pieces_.size() ? pieces_[i + 1] : Piece{true, 0};
+    signed_.push_back({op, next});
+    if (i < pieces_.size()) pieces_.erase(pieces_.begin() + static_cast<long>(i));
+    if (i < ops_.size()) ops_.erase(ops_.begin() + static_cast<long>(i));
+  }
+
+  // The summand lines.
+  lines_.clear();
+  pairFirst_.clear();
+  pairSecond_.clear();
+  const long count = static_cast<long>(signed_.size());
+  const long opCount = static_cast<long>(ops_.size());
+  auto opAt = [&](long i) -> char { return i >= 0 && i < opCount ? ops_[static_cast<size_t>(i)] : 0; };
+  auto readDouble = [&](long i, double& d) {
+    if (i >= count) return false;
+    const Signed& s = signed_[static_cast<size_t>(i)];
+    if (s.piece.empty || isProduct(s.prefix)) return false;
+    d = static_cast<double>(s.prefix == '-' ? -s.piece.value : s.piece.value);
+    return !std::isinf(d);
+  };
+  constexpr double kNoPair = std::numeric_limits<double>::quiet_NaN();
+  for (long i = 0; i < count; ++i) {
+    const char op = opAt(i);
+    const char before = opAt(i - 1);
+    if (isProduct(op)) {
+      double x = 0, y = 0;
+      if (!readDouble(i, x) || !readDouble(i + 1, y)) return false;
+      double p = 0;
+      if (op == '*') {
+        p = x * y;
+      } else {
+        if (y == 0) return false;
+        p = x / y;
+      }
+      if (std::isinf(p)) return false;
+      const long double read = ReadBackNumberText(p);
+      if (!addLine(before, read < 0 ? '-' : 0, true, std::fabs(read), x, y)) return false;
+    } else if (!isProduct(before)) {
+      const Signed& s = signed_[static_cast<size_t>(i)];
+      if (!addLine(before, s.prefix, !s.piece.empty, s.piece.value, kNoPair, kNoPair)) return false;
+    }
+  }
+
+  // Each continuation line merged into the line before it.
+  size_t j = 1;
+  while (j < lines_.size()) {
+    const Line& line = lines_[j];
+    if (line.kind != Line::Continuation || std::isnan(pairFirst_[j])) {
+      ++j;
+      continue;
+    }
+    const Line& head = lines_[j - 1];
+    if (head.kind != Line::Value) return false;
+    const double first = pairFirst_[j];
+    const double second = pairSecond_[j];
+    long double gained;
+    if (first != 0)
+      gained = Divide(line.value, first);
+    else
+      gained = line.op == '*' ? static_cast<long double>(second) : Divide(1, second);
+    const double merged = static_cast<double>(Multiply(head.value, gained));
+    if (std::isinf(merged)) return false;
+    lines_[j - 1] = {Line::Value, 0, ReadBackNumberText(merged)};
+    lines_.erase(lines_.begin() + static_cast<long>(j));
+    pairFirst_.erase(pairFirst_.begin() + static_cast<long>(j));
+    pairSecond_.erase(pairSecond_.begin() + static_cast<long>(j));
+  }
+
+  // The sum: every line in double precision, added in extended precision.
+  long double total = 0;
+  for (const Line& line : lines_) {
+    if (line.kind == Line::Empty) continue;
+    if (line.kind != Line::Value) return false;
+    const double d = static_cast<double>(line.value);
+    if (std::isinf(d)) return false;
+    total = Add(total, d);
+  }
+  sum = total;
+  return true;
+}
+
+}  // namespace velsira
