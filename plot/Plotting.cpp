@@ -1,4 +1,5 @@
-// The plot driver. Every point costs one point evaluation; the points go
+// The plot driver. Every point costs one point evaluation, from a plan made
+// once per scan; the points go
 // into the chart's model as they are computed, and the window draws them
 // once it is shown.
 #include "plot/Plotting.h"
@@ -14,10 +15,9 @@
 
 namespace velsira {
 
-double Plotting::PointAt(long long x) {
-  xText_ = IntToText(x);
-  calc_.EvaluateAt(xText_, value_);
-  const long double y = TextToFloat(value_);
+double Plotting::PointAt(PointScan& scan, long long x, bool last) {
+  scan.Evaluate(x, value_, last);
+  const long double y = scan.Value();
   // The chart holds doubles: a larger value would become an infinity there.
   if (!(std::fabs(y) <= static_cast<long double>(DBL_MAX))) raiseOverflow();
   return static_cast<double>(y);
@@ -46,8 +46,9 @@ void Plotting::Button14Click() {
   // earlier plot.
   chart.Clear();
 
+  PointScan scan(calc_);
   for (long long x = xmin; x <= xmax; ++x) {
-    const double y = PointAt(x);
+    const double y = PointAt(scan, x, x == xmax);
     chart.AddXY(static_cast<double>(x), y, {}, 0);
     bar.StepBy(1);
     if (x == xmax) {

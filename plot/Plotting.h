@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/Calculation.h"
+#include "engine/PointScan.h"
 #include "engine/WorkArea.h"
 
 namespace velsira {
@@ -17,14 +18,15 @@ class Plotting {
   // Button14Click of the main window.
   void Button14Click();
 
-  // The value of the input at the integer x: one point of the curve. A value
-  // that a double cannot hold raises "Floating point overflow".
-  double PointAt(long long x);
+  // The value of the input at the integer x, one point of the curve, from
+  // the scan's plan (the last point through the text path). A value that a
+  // double cannot hold raises "Floating point overflow".
+  double PointAt(PointScan& scan, long long x, bool last);
 
  private:
   WorkArea& w_;
   Calculation& calc_;
-  std::string xText_, value_;  // storage reused from one point to the next
+  std::string value_;  // storage reused from one point to the next
 };
 
 }  // namespace velsira
