@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <map>
+#include <new>
 #include <stdexcept>
 
 #include "app/model/Form1.h"
@@ -46,9 +47,20 @@ std::string lineJoin(const std::vector<std::string>& lines) {
 }
 
 const std::string& stringField(const json& request, const char* name) {
-  const json& v = request.at(name);
-  if (!v.is_string()) throw RequestError(std::string("field '") + name + "' must be a string");
-  return v.get_ref<const std::string&>();
+  const auto it = request.find(name);
+  if (it == request.end() || !it->is_string())
+    throw RequestError(std::string("field '") + name + "' must be a string");
+  return it->get_ref<const std::string&>();
+}
+
+// The error line for a request that could not be answered. A library's
+// message may quote the request; only its beginning is kept.
+std::string errorLine(const std::string& what, const std::string& detail) {
+  constexpr size_t kDetailLimit = 200;
+  std::string text = what + detail.substr(0, kDetailLimit);
+  if (detail.size() > kDetailLimit) text += "...";
+  // The detail may hold broken UTF-8 of the request: replaced, never thrown.
+  return json{{"error", text}}.dump(-1, ' ', false, json::error_handler_t::replace);
 }
 
 }  // namespace
@@ -83,6 +95,8 @@ json BatchSession::Handle(const json& request) {
 
   std::function<void()> handler;
   try {
+    if (request.contains("trace") && !request["trace"].is_boolean())
+      throw RequestError("field 'trace' must be true or false");
     if (op == "insert") {
       const std::string text = toEngineText(stringField(request, "text"));
       handler = [&form, text] { form.InsertText(text); };
@@ -169,16 +183,41 @@ std::string BatchSession::HandleLine(const std::string& line) {
   json request;
   try {
     request = json::parse(line);
-  } catch (const json::parse_error& e) {
-    return json{{"error", std::string("not a JSON object: ") + e.what()}}.dump();
-  }
-  json response;
-  try {
-    response = Handle(request);
   } catch (const json::exception& e) {
-    response = json{{"error", std::string("malformed request: ") + e.what()}};
+    return errorLine("not a JSON object: ", e.what());
+  } catch (const std::bad_alloc&) {
+    return errorLine("request too large", "");
   }
-  return response.dump(-1, ' ', false, json::error_handler_t::replace);
+  try {
+    return Handle(request).dump(-1, ' ', false, json::error_handler_t::replace);
+  } catch (const json::exception& e) {
+    return errorLine("malformed request: ", e.what());
+  } catch (const std::bad_alloc&) {
+    return errorLine("out of memory while answering the request", "");
+  } catch (const std::exception& e) {
+    return errorLine("request failed: ", e.what());
+  }
+}
+
+void BatchSession::Serve(std::istream& in, std::ostream& out, std::size_t maxLine) {
+  std::streambuf& buf = *in.rdbuf();
+  std::string line;
+  while (true) {
+    line.clear();
+    bool tooLong = false;
+    int c = buf.sbumpc();
+    if (c == std::char_traits<char>::eof()) break;
+    for (; c != std::char_traits<char>::eof() && c != '\n'; c = buf.sbumpc()) {
+      if (line.size() < maxLine) line += static_cast<char>(c);
+      else tooLong = true;
+    }
+    if (tooLong) {
+      out << errorLine("request line longer than " + std::to_string(maxLine) + " bytes", "") << '\n' << std::flush;
+      continue;
+    }
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    out << HandleLine(line) << '\n' << std::flush;
+  }
 }
 
 }  // namespace velsira

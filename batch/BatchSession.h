@@ -3,12 +3,19 @@
 // driving the same click handlers as the window.
 #pragma once
 
+#include <cstddef>
+#include <istream>
 #include <memory>
+#include <ostream>
 #include <string>
 
 #include <nlohmann/json.hpp>
 
 namespace velsira {
+
+// The longest request line that is read: 16 MiB. A longer line is read to
+// its end without being kept and is answered with an error.
+inline constexpr std::size_t kMaxRequestLine = std::size_t{16} << 20;
 
 class BatchSession {
  public:
@@ -19,7 +26,11 @@ class BatchSession {
   // unknown op or a malformed field gets {"error": "..."}.
   nlohmann::json Handle(const nlohmann::json& request);
   // Answers one line of input with one line of output (no line break).
+  // Whatever the line holds, the answer is one JSON object.
   std::string HandleLine(const std::string& line);
+  // Answers every line of in with one line on out, flushed after each,
+  // until in ends. A CR before the line break is dropped.
+  void Serve(std::istream& in, std::ostream& out, std::size_t maxLine = kMaxRequestLine);
 
  private:
   struct State;

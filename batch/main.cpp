@@ -2,7 +2,6 @@
 // writes one JSON response per line, flushed after each.
 #include <cstring>
 #include <iostream>
-#include <string>
 
 #include "batch/BatchSession.h"
 
@@ -56,10 +55,6 @@ int main(int argc, char** argv) {
   }
   std::ios::sync_with_stdio(false);
   velsira::BatchSession session;
-  std::string line;
-  while (std::getline(std::cin, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    std::cout << session.HandleLine(line) << '\n' << std::flush;
-  }
+  session.Serve(std::cin, std::cout);
   return 0;
 }

@@ -1,0 +1,56 @@
+// The checks every fuzz target makes. A failed check prints what it found
+// and aborts, which the fuzzer records as a crash with its input.
+//   VELSIRA_FUZZ_SECONDS      the time one input may take (default 1)
+//   VELSIRA_FUZZ_LONG_QUOTES  set: a message may quote the user's text whole
+#pragma once
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "tests/fuzz/ProgramMessages.h"
+
+namespace velsira::testing {
+
+// No result text grows beyond this many characters.
+inline constexpr size_t kResultLimit = 4'000'000;
+
+[[noreturn]] inline void fail(const std::string& what, std::string_view detail) {
+  std::fprintf(stderr, "\nCHECK FAILED: %s\n  %.*s%s\n", what.c_str(), static_cast<int>(std::min<size_t>(detail.size(), 300)),
+               detail.data(), detail.size() > 300 ? "..." : "");
+  std::abort();
+}
+
+inline double secondsAllowed() {
+  static const double seconds = [] {
+    const char* s = std::getenv("VELSIRA_FUZZ_SECONDS");
+    return s ? std::atof(s) : 1.0;
+  }();
+  return seconds;
+}
+
+inline Quotes quotesAllowed() {
+  static const Quotes quotes = std::getenv("VELSIRA_FUZZ_LONG_QUOTES") ? Quotes::Any : Quotes::Short;
+  return quotes;
+}
+
+inline void checkTime(std::string_view what, double seconds) {
+  if (seconds > secondsAllowed())
+    fail(std::string(what) + " took " + std::to_string(seconds) + " s", "");
+}
+
+// text: the error box as shown.
+inline void checkMessage(const std::string& text) {
+  if (!isProgramMessage(text, quotesAllowed())) fail("not one of the program's messages", text);
+}
+
+inline void checkResultSize(const std::vector<std::string>& lines) {
+  size_t total = 0;
+  for (const std::string& line : lines) total += line.size() + 2;
+  if (total > kResultLimit + 2) fail("a result of " + std::to_string(total) + " characters", "");
+}
+
+}  // namespace velsira::testing

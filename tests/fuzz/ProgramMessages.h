@@ -1,0 +1,78 @@
+// The texts the error box may show: the program's own messages and nothing
+// else. A text quoted from the user's input stands between the first "'"
+// and the "'" that begins the fixed rest.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "engine/Cp1254.h"
+
+namespace velsira::testing {
+
+// How a quoted text may look: whole (any length), or cut to its first 100
+// characters followed by "…" (byte 133).
+enum class Quotes { Any, Short };
+
+inline constexpr size_t kQuoteLimit = 100;
+
+inline bool quoteFits(std::string_view quoted, Quotes quotes) {
+  if (quotes == Quotes::Any) return true;
+  if (quoted.size() <= kQuoteLimit) return true;
+  return quoted.size() == kQuoteLimit + 1 && quoted.back() == '\x85';
+}
+
+// Whether text, as the engine raised it (code page 1254), is one of the
+// program's messages.
+inline bool isRaisedMessage(std::string_view text, Quotes quotes) {
+  static const std::string_view fixed[] = {
+      "Invalid floating point operation",
+      "Floating point division by zero",
+      "Floating point overflow",
+      "Division by zero",
+      "Integer overflow",
+      "TProgressBar property out of range",
+      "Axis Maximum Value must be >= Minimum",
+      "İfadeyi köşeli parantez içine yazınız, ör: [(x²)]+[Sin(x)]"_cp,
+  };
+  for (std::string_view f : fixed)
+    if (text == f) return true;
+
+  // "'" + quoted text + one of these.
+  static const std::string_view quotedEnds[] = {
+      "' is not a valid integer value",
+      "' is not a valid floating point value",
+      "' okunamadı. Her çarpanı parantez, her terimi köşeli parantez içine yazınız, ör: [(2)*Sin(x)]+[(x²)]"_cp,
+      "' için türev kuralı yok"_cp,
+      "' için integral kuralı yok"_cp,
+      "' fonksiyonunun içi doğrusal değil; integrali alınamaz"_cp,
+      "' tanınmayan bir fonksiyon"_cp,
+  };
+  if (text.size() >= 2 && text.front() == '\'') {
+    for (std::string_view end : quotedEnds) {
+      if (text.size() >= end.size() + 1 && text.ends_with(end)) {
+        const std::string_view quoted = text.substr(1, text.size() - 1 - end.size());
+        return quoteFits(quoted, quotes);
+      }
+    }
+  }
+  // The result-length limit: a Turkish text that names the limit.
+  if (text.size() < 300 && (text.find("4000000") != std::string_view::npos ||
+                            text.find("4.000.000") != std::string_view::npos))
+    return true;
+  return false;
+}
+
+// Whether shown, the text of the error box (a full stop appended when the
+// last character sorts after "."), is one of the program's messages.
+inline bool isProgramMessage(std::string_view shown, Quotes quotes) {
+  if (isRaisedMessage(shown, quotes)) return true;
+  if (shown.size() >= 2 && shown.back() == '.') {
+    const std::string_view raised = shown.substr(0, shown.size() - 1);
+    if (static_cast<unsigned char>(raised.back()) > static_cast<unsigned char>('.'))
+      return isRaisedMessage(raised, quotes);
+  }
+  return false;
+}
+
+}  // namespace velsira::testing

@@ -1,0 +1,94 @@
+// A fuzz target for one operation of the main window (VELSIRA_FUZZ_OPERATION
+// names its row in Operations.h): the fuzzed input box, selection, angle
+// unit, number entry and dialog answers go to a fresh program state, the
+// click handler runs as the event loop runs it, and the state it leaves is
+// checked: the error box shows one of the program's messages, the result
+// box is as the operation leaves it on failure, a point evaluation gives
+// the input box back, results stay bounded, and no input takes more than a
+// second.
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "app/model/Form1.h"
+#include "app/model/RecordingPlatform.h"
+#include "tests/fuzz/FuzzChecks.h"
+#include "tests/fuzz/FuzzInput.h"
+#include "tests/fuzz/Operations.h"
+#include "worklists/WorkForm.h"
+
+namespace velsira::testing {
+namespace {
+
+const FuzzedOperation& fuzzedOperation() {
+  for (const FuzzedOperation& op : kFuzzedOperations)
+    if (std::strcmp(op.name, VELSIRA_FUZZ_OPERATION) == 0) return op;
+  std::fprintf(stderr, "no operation named %s\n", VELSIRA_FUZZ_OPERATION);
+  std::abort();
+}
+
+struct Program {
+  TForm2 form2;
+  RecordingPlatform recording;
+  TForm1 form{form2, recording.platform};
+};
+
+void run(const FuzzedOperation& op, const FuzzCase& c) {
+  Program p;
+  TForm1& form = p.form;
+  if (c.unit == 1) form.RadioButton2Click();
+  if (c.unit == 2) form.RadioButton3Click();
+  form.Memo1.SetText(c.input);
+  const long length = form.Memo1.Length();
+  form.Memo1.SetSelection(length * static_cast<long>(c.selStart) / 255,
+                          length * static_cast<long>(c.selLength) / 255);
+  if (op.readsEntry) form.Edit1.Text = c.entry;
+  for (int k = 0; k < op.dialogs && k < static_cast<int>(c.answers.size()); ++k)
+    p.recording.dialogs.answers.push_back(c.answers[static_cast<size_t>(k)]);
+  const std::string before = form.Memo1.Text();
+
+  const auto start = std::chrono::steady_clock::now();
+  form.Perform([&] { (form.*op.click)(); });
+  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+
+  checkTime(op.name, seconds);
+  const std::optional<std::string>& error = p.recording.messages.error;
+  if (error) checkMessage(*error);
+  checkResultSize(form.Memo2.Lines());
+
+  const size_t lines = form.Memo2.Lines().size();
+  if (op.keepsInput && form.Memo1.Text() != before) fail("the input box does not hold the user's text", before);
+  if (!error) {
+    if (op.linesOnSuccess && lines != static_cast<size_t>(op.linesOnSuccess))
+      fail("a success wrote " + std::to_string(lines) + " result lines", before);
+    return;
+  }
+  switch (op.afterFailure) {
+    case AfterFailure::Empty:
+      if (lines != 0) fail("a failure left the result box written", *error);
+      break;
+    case AfterFailure::WrittenLinesStay:
+      if (lines >= static_cast<size_t>(op.linesOnSuccess)) fail("a failure wrote every result line", *error);
+      break;
+    case AfterFailure::AsEvaluationLeft:
+      if (lines > 1) fail("a failed evaluation left more than one result line", *error);
+      break;
+    case AfterFailure::Unchanged:
+      fail("an operation that cannot fail failed", *error);
+  }
+  // A scan that fails leaves its progress window for the user to close.
+  if (op.dialogs > 0 && !p.recording.progress.Visible()) fail("a failed scan hid its progress window", *error);
+}
+
+}  // namespace
+}  // namespace velsira::testing
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  using namespace velsira::testing;
+  static const FuzzedOperation& op = fuzzedOperation();
+  run(op, readFuzzCase(data, size));
+  return 0;
+}
