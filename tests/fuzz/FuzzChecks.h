@@ -1,7 +1,6 @@
 // The checks every fuzz target makes. A failed check prints what it found
 // and aborts, which the fuzzer records as a crash with its input.
 //   VELSIRA_FUZZ_SECONDS      the time one input may take (default 1)
-//   VELSIRA_FUZZ_LONG_QUOTES  set: a message may quote the user's text whole
 #pragma once
 
 #include <algorithm>
@@ -32,11 +31,6 @@ inline double secondsAllowed() {
   return seconds;
 }
 
-inline Quotes quotesAllowed() {
-  static const Quotes quotes = std::getenv("VELSIRA_FUZZ_LONG_QUOTES") ? Quotes::Any : Quotes::Short;
-  return quotes;
-}
-
 inline void checkTime(std::string_view what, double seconds) {
   if (seconds > secondsAllowed())
     fail(std::string(what) + " took " + std::to_string(seconds) + " s", "");
@@ -44,7 +38,7 @@ inline void checkTime(std::string_view what, double seconds) {
 
 // text: the error box as shown.
 inline void checkMessage(const std::string& text) {
-  if (!isProgramMessage(text, quotesAllowed())) fail("not one of the program's messages", text);
+  if (!isProgramMessage(text, Quotes::Short)) fail("not one of the program's messages", text);
 }
 
 inline void checkResultSize(const std::vector<std::string>& lines) {

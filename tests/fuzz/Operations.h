@@ -37,6 +37,7 @@ inline constexpr FuzzedOperation kFuzzedOperations[] = {
     {"delta-epsilon", &TForm1::Button17Click, AfterFailure::WrittenLinesStay, 0, false, false, 8},
     {"limit", &TForm1::Button18Click, AfterFailure::Unchanged, 0, false, false, 0},
     {"roots", &TForm1::Button39Click, AfterFailure::AsEvaluationLeft, 2, false, true, 1},
+    {"plot", &TForm1::Button14Click, AfterFailure::AsEvaluationLeft, 4, false, true, 0},
 };
 
 }  // namespace velsira::testing

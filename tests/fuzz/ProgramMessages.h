@@ -34,6 +34,7 @@ inline bool isRaisedMessage(std::string_view text, Quotes quotes) {
       "TProgressBar property out of range",
       "Axis Maximum Value must be >= Minimum",
       "İfadeyi köşeli parantez içine yazınız, ör: [(x²)]+[Sin(x)]"_cp,
+      "Sonuç metni 4.000.000 karakter sınırını aşıyor; ifadeyi kısaltınız."_cp,
   };
   for (std::string_view f : fixed)
     if (text == f) return true;
@@ -56,10 +57,6 @@ inline bool isRaisedMessage(std::string_view text, Quotes quotes) {
       }
     }
   }
-  // The result-length limit: a Turkish text that names the limit.
-  if (text.size() < 300 && (text.find("4000000") != std::string_view::npos ||
-                            text.find("4.000.000") != std::string_view::npos))
-    return true;
   return false;
 }
 
