@@ -16,6 +16,7 @@
 // the value that text reads as.
 #include "engine/PointScan.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -46,30 +47,27 @@ size_t markerCount(std::string_view t) {
 
 bool isProduct(char c) { return c == '*' || c == '/'; }
 
-// Where the leftward scan of a power at p starts: the character after the
-// first operator before p.
-size_t scanStart(std::string_view t, size_t p) {
-  size_t from = p;
-  while (from > 0 && !isOperator(t[from - 1])) --from;
-  return from;
-}
-
 // The superscript c right after an x marker becomes the power marker; false
 // where the scan of any superscript c (or of any "^" when c is '^') would
-// collect digits of the value otherwise, which the plan does not hold.
+// collect digits of the value otherwise, which the plan does not hold. The
+// scan back from each superscript reaches the operator before it, so one
+// pass keeps the last operator and the last marker seen.
 bool markPowers(std::string& t, char c, char marker) {
   std::string out;
   out.reserve(t.size());
+  size_t from = 0;        // just after the last operator
+  size_t lastMarker = 0;  // one past the last marker, 0 for none
   for (size_t p = 0; p < t.size(); ++p) {
-    if (t[p] != c) {
-      out += t[p];
+    const char ch = t[p];
+    if (ch != c) {
+      out += ch;
+      if (isOperator(ch)) from = p + 1;
+      if (isMarker(ch)) lastMarker = p + 1;
       continue;
     }
-    const size_t from = scanStart(t, p);
-    bool reaches = false;
-    for (size_t k = from; k < p; ++k) reaches = reaches || isMarker(t[k]);
+    const bool reaches = lastMarker > from;
     if (!reaches) {
-      out += t[p];
+      out += ch;
       continue;
     }
     // The value's digits directly before c, and nothing else back to the
@@ -137,6 +135,7 @@ bool PointScan::plan(const std::string& input) {
   Splitting::CheckAllRead(t, '[', ']');
   size_t markersRead = 0;
   std::vector<size_t> factorOpens, factorCloses;
+  ReducedPrefixes prefixes(t);
   for (size_t i = 0; i < opens.size(); ++i) {
     const std::string_view term = std::string_view(t).substr(opens[i] + 1, closes[i] - opens[i] - 1);
     Splitting::CheckAllRead(term, '(', ')');
@@ -146,9 +145,11 @@ bool PointScan::plan(const std::string& input) {
       termOps_.push_back(op);
     }
     Term termPlan;
-    termPlan.prefix = std::string(reduceR(std::string_view(t).substr(0, opens[i]), true));
+    const size_t prefixStart = prefixes.start(opens[i]);
+    termPlan.prefix = t.substr(prefixStart, opens[i] - prefixStart);
     if (markerCount(termPlan.prefix) > 0) return false;
     if (!pairInOrder(term, '(', ')', factorOpens, factorCloses)) return false;
+    ReducedPrefixes names(term);
     for (size_t j = 0; j < factorOpens.size(); ++j) {
       if (j > 0) {
         const char op = term[factorCloses[j - 1] + 1];
@@ -158,7 +159,8 @@ bool PointScan::plan(const std::string& input) {
       const std::string_view argument = term.substr(factorOpens[j] + 1, factorCloses[j] - factorOpens[j] - 1);
       markersRead += markerCount(argument);
       Factor factor;
-      if (!planFactor(reduceR(term.substr(0, factorOpens[j]), true), argument, factor)) return false;
+      const size_t nameStart = names.start(factorOpens[j]);
+      if (!planFactor(term.substr(nameStart, factorOpens[j] - nameStart), argument, factor)) return false;
       termPlan.factors.push_back(std::move(factor));
     }
     terms_.push_back(std::move(termPlan));
@@ -385,17 +387,31 @@ bool PointScan::reduce(long double& sum) {
   // operand after that, which leave their lists.
   signed_.clear();
   const size_t n = pieces_.size();
-  for (size_t i = 0; i < n; ++i) {
-    if (i < pieces_.size() && !pieces_[i].empty) {
-      signed_.push_back({0, pieces_[i]});
+  const size_t opCountBefore = ops_.size();
+  size_t read = 0, kept = 0, keptOps = 0;
+  auto keep = [&](size_t j) {
+    pieces_[kept++] = pieces_[j];
+    if (j < opCountBefore) ops_[keptOps++] = ops_[j];
+  };
+  // Compacted in one pass, as the operand lists are (see JoinSignedOperands).
+  for (size_t step = 0; step < n; ++step) {
+    if (read >= n) {
+      signed_.push_back({0, Piece{true, 0}});
       continue;
     }
-    const char op = i < ops_.size() ? ops_[i] : 0;
-    const Piece next = i + 1 < pieces_.size() ? pieces_[i + 1] : Piece{true, 0};
+    if (!pieces_[read].empty) {
+      signed_.push_back({0, pieces_[read]});
+      keep(read++);
+      continue;
+    }
+    const char op = read < opCountBefore ? ops_[read] : 0;
+    const Piece next = read + 1 < n ? pieces_[read + 1] : Piece{true, 0};
     signed_.push_back({op, next});
-    if (i < pieces_.size()) pieces_.erase(pieces_.begin() + static_cast<long>(i));
-    if (i < ops_.size()) ops_.erase(ops_.begin() + static_cast<long>(i));
+    ++read;
+    if (read < n) keep(read++);
   }
+  pieces_.resize(kept);
+  ops_.resize(std::min(keptOps, opCountBefore));
 
   // The summand lines.
   lines_.clear();
@@ -434,15 +450,16 @@ bool PointScan::reduce(long double& sum) {
     }
   }
 
-  // Each continuation line merged into the line before it.
-  size_t j = 1;
-  while (j < lines_.size()) {
-    const Line& line = lines_[j];
+  // Each continuation line merged into the line kept before it; the lines
+  // are compacted in one pass.
+  size_t keptLines = lines_.empty() ? 0 : 1;
+  for (size_t j = 1; j < lines_.size(); ++j) {
+    const Line line = lines_[j];
     if (line.kind != Line::Continuation || std::isnan(pairFirst_[j])) {
-      ++j;
+      lines_[keptLines++] = line;
       continue;
     }
-    const Line& head = lines_[j - 1];
+    const Line& head = lines_[keptLines - 1];
     if (head.kind != Line::Value) return false;
     const double first = pairFirst_[j];
     const double second = pairSecond_[j];
@@ -453,11 +470,9 @@ bool PointScan::reduce(long double& sum) {
       gained = line.op == '*' ? static_cast<long double>(second) : Divide(1, second);
     const double merged = static_cast<double>(Multiply(head.value, gained));
     if (std::isinf(merged)) return false;
-    lines_[j - 1] = {Line::Value, 0, ReadBackNumberText(merged)};
-    lines_.erase(lines_.begin() + static_cast<long>(j));
-    pairFirst_.erase(pairFirst_.begin() + static_cast<long>(j));
-    pairSecond_.erase(pairSecond_.begin() + static_cast<long>(j));
+    lines_[keptLines - 1] = {Line::Value, 0, ReadBackNumberText(merged)};
   }
+  lines_.resize(keptLines);
 
   // The sum: every line in double precision, added in extended precision.
   long double total = 0;

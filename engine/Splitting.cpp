@@ -93,31 +93,6 @@ void addPosition(WorkList& list, size_t index) {
   list.add(std::string_view(buffer, static_cast<size_t>(res.ptr - buffer)));
 }
 
-// Where the name before an opening character begins: right after the last
-// operator before it, a sign right after "Kuvvet" being no operator (as the
-// name lists reduce a line). One pass over the text serves every opening
-// character, asked for in rising order.
-class NameStarts {
- public:
-  explicit NameStarts(std::string_view t) : t_(t) {}
-
-  // The start of the name that ends before position o.
-  size_t before(size_t o) {
-    for (; pos_ < o; ++pos_) {
-      const char c = t_[pos_];
-      if (!isOperator(c)) continue;
-      if ((c == '-' || c == '+') && pos_ >= 6 && t_.substr(pos_ - 6, 6) == "Kuvvet") continue;
-      start_ = pos_ + 1;
-    }
-    return start_;
-  }
-
- private:
-  std::string_view t_;
-  size_t pos_ = 0;
-  size_t start_ = 0;
-};
-
 // The common cut of SplitBracketTerms and SplitFactors, into lists the caller
 // has just emptied: positions of the opening and closing characters, the
 // character after each closing one, and for each pair the text before the
@@ -133,7 +108,7 @@ void cutPairs(std::string_view t, const PairList& pairs, WorkList& opens, WorkLi
     addPosition(closes, c);
     after.add(t.substr(c + 1, c + 1 < t.size() ? 1 : 0));
   }
-  NameStarts nameStarts(t);
+  ReducedPrefixes nameStarts(t);
   size_t written = 0;
   for (size_t i = 0; i < pairs.closeCount; ++i) {
     if (i >= pairs.openCount) raiseNotInteger("");
@@ -141,7 +116,7 @@ void cutPairs(std::string_view t, const PairList& pairs, WorkList& opens, WorkLi
     // (empty where the closing one comes first).
     const size_t o = pairs.opens[i];
     const size_t c = pairs.closes[i];
-    const size_t nameStart = nameStarts.before(o);
+    const size_t nameStart = nameStarts.start(o);
     const size_t contentLength = c > o + 1 ? c - o - 1 : 0;
     written += (o - nameStart) + contentLength;
     checkTextLength(written);
@@ -293,11 +268,11 @@ namespace {
   const size_t n = pairs.openCount;
   Scratch<unsigned char, 256> read(t.size());
   for (size_t p = 0; p < t.size(); ++p) read[p] = 0;
-  NameStarts nameStarts(t);
+  ReducedPrefixes nameStarts(t);
   for (size_t i = 0; i < n; ++i) {
     for (size_t p = pairs.opens[i]; p <= pairs.closes[i]; ++p) read[p] = 1;
     const size_t regionStart = i == 0 ? 0 : pairs.closes[i - 1] + 2;
-    const size_t from = std::max(regionStart, nameStarts.before(pairs.opens[i]));
+    const size_t from = std::max(regionStart, nameStarts.start(pairs.opens[i]));
     for (size_t p = from; p < pairs.opens[i]; ++p) read[p] = 1;
   }
   // The one character after a closing one is read only as an operator, also
@@ -334,9 +309,9 @@ void Splitting::checkAllRead(std::string_view t, const PairList& pairs) {
   // and its content, then the character after the closing one if that is an
   // operator. Any gap is unread.
   size_t readTo = 0;  // every character before readTo is read
-  NameStarts nameStarts(t);
+  ReducedPrefixes nameStarts(t);
   for (size_t i = 0; i < n; ++i) {
-    const size_t from = std::max(readTo, nameStarts.before(pairs.opens[i]));
+    const size_t from = std::max(readTo, nameStarts.start(pairs.opens[i]));
     if (from != readTo) raiseUnread(t, pairs);
     readTo = pairs.closes[i] + 1;
     if (readTo < t.size()) {

@@ -20,6 +20,16 @@ std::string_view reduceR(std::string_view line, bool keepPowerSign) {
   return line;
 }
 
+size_t ReducedPrefixes::start(size_t o) {
+  for (; pos_ < o; ++pos_) {
+    const char c = t_[pos_];
+    if (!isOperatorChar(c)) continue;
+    if ((c == '-' || c == '+') && pos_ >= 6 && t_.substr(pos_ - 6, 6) == "Kuvvet") continue;
+    start_ = pos_ + 1;
+  }
+  return start_;
+}
+
 namespace {
 
 // Finds, left to right, the two characters a b where they stand outside

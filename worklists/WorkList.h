@@ -19,6 +19,21 @@ enum class Reaction {
 // Reduction R: the text after the last operator character. With keepPowerSign,
 // a "-" or "+" right after "Kuvvet" is not an operator.
 std::string_view reduceR(std::string_view line, bool keepPowerSign);
+// Reduction R with keepPowerSign of every prefix t[0, o) of one text, for
+// rising o, in one pass over the text: start(o) is where the reduced
+// prefix begins (right after the last operator before o that is not a sign
+// after "Kuvvet"), so the prefix reduces to t.substr(start(o), o - start(o)).
+class ReducedPrefixes {
+ public:
+  explicit ReducedPrefixes(std::string_view t) : t_(t) {}
+  size_t start(size_t o);
+
+ private:
+  std::string_view t_;
+  size_t pos_ = 0;
+  size_t start_ = 0;
+};
+
 // Reduction M: repeatedly drop what stands before the "-" of the leftmost
 // "+-", or else up to and including the leftmost "--". Only pairs outside
 // every parenthesis count: a sign pair inside a function's argument is part
