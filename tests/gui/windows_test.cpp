@@ -72,6 +72,20 @@ TEST_F(DesktopTest, TheErrorBoxShowsThePresentedTextWithTheErrorIcon) {
   EXPECT_EQ(modals.answered(), 1);
 }
 
+TEST_F(DesktopTest, TheErrorBoxShowsALineBreakAsALineBreak) {
+  modals.expect([](QWidget* w) {
+    auto* box = qobject_cast<QMessageBox*>(w);
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->text().startsWith(QStringLiteral("'\n' okunamadı.")));
+    EXPECT_FALSE(box->text().contains(QLatin1Char('\r')));
+    box->button(QMessageBox::Ok)->click();
+  });
+  desktop.model().Memo1.SetText("[(1)]\r\n");
+  desktop.Form1().pullFromModel();
+  desktop.Form1().button("Button6")->click();
+  EXPECT_EQ(modals.answered(), 1);
+}
+
 TEST_F(DesktopTest, InputDialogsGiveTheAnswerOrTheDefaultOnCancel) {
   modals.expect([](QWidget* w) {
     auto* dialog = qobject_cast<QInputDialog*>(w);
