@@ -7,6 +7,7 @@
 
 #include "app/model/Form1.h"
 #include "app/model/RecordingPlatform.h"
+#include "bench/bench_support.h"
 #include "engine/Cp1254.h"
 #include "engine/NumberText.h"
 #include "worklists/WorkForm.h"
@@ -14,11 +15,7 @@
 namespace velsira {
 namespace {
 
-struct Program {
-  TForm2 form2;
-  RecordingPlatform recording;
-  TForm1 form{form2, recording.platform};
-};
+using Program = velsira::BenchProgram;
 
 void evaluateOnce(benchmark::State& state, std::string_view input) {
   Program p;

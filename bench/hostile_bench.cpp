@@ -5,10 +5,7 @@
 
 #include <string>
 
-#include "app/model/Form1.h"
-#include "app/model/RecordingPlatform.h"
-#include "engine/Cp1254.h"
-#include "worklists/WorkForm.h"
+#include "bench/bench_support.h"
 
 namespace velsira {
 namespace {
@@ -42,10 +39,9 @@ std::string hostileInput(Input kind) {
 void runOperation(benchmark::State& state, void (TForm1::*handler)()) {
   const std::string input = hostileInput(static_cast<Input>(state.range(0)));
   for (auto _ : state) {
-    TForm2 form2;
-    RecordingPlatform recording;
-    TForm1 form(form2, recording.platform);
-    recording.dialogs.answers = {std::string("0"), std::string("1"), std::string("-10"), std::string("10")};
+    BenchProgram p;
+    TForm1& form = p.form;
+    p.recording.dialogs.answers = {std::string("0"), std::string("1"), std::string("-10"), std::string("10")};
     form.Memo1.SetText(input);
     form.Perform([&] { (form.*handler)(); });
     benchmark::DoNotOptimize(form.Memo2.Lines());

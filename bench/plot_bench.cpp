@@ -7,6 +7,7 @@
 
 #include "app/model/Form1.h"
 #include "app/model/RecordingPlatform.h"
+#include "bench/bench_support.h"
 #include "chart/ChartModel.h"
 #include "plot/PlotWindow.h"
 #include "worklists/WorkForm.h"
@@ -15,11 +16,7 @@ namespace {
 
 using namespace velsira;
 
-struct Program {
-  TForm2 form2;
-  RecordingPlatform recording;
-  TForm1 form{form2, recording.platform};
-};
+using Program = velsira::BenchProgram;
 
 void plot(benchmark::State& state, const std::string& input) {
   Program p;

@@ -10,6 +10,7 @@
 
 #include "app/model/Form1.h"
 #include "app/model/RecordingPlatform.h"
+#include "bench/bench_support.h"
 #include "engine/Cp1254.h"
 #include "engine/NumberText.h"
 #include "engine/PointScan.h"
@@ -18,11 +19,7 @@
 namespace velsira {
 namespace {
 
-struct Program {
-  TForm2 form2;
-  RecordingPlatform recording;
-  TForm1 form{form2, recording.platform};
-};
+using Program = velsira::BenchProgram;
 
 // One "Türev Al" per iteration: the input text in, the result text out.
 void BM_Derive(benchmark::State& state, std::string_view input) {

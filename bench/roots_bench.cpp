@@ -7,6 +7,7 @@
 
 #include "app/model/Form1.h"
 #include "app/model/RecordingPlatform.h"
+#include "bench/bench_support.h"
 #include "engine/Cp1254.h"
 #include "worklists/WorkForm.h"
 
@@ -14,11 +15,7 @@ namespace {
 
 using namespace velsira;
 
-struct Program {
-  TForm2 form2;
-  RecordingPlatform recording;
-  TForm1 form{form2, recording.platform};
-};
+using Program = velsira::BenchProgram;
 
 // One scan of input over xmin .. xmax; fails the benchmark on an error or a
 // wrong root list.

@@ -6,14 +6,7 @@
 
 namespace velsira::look {
 
-QFont defaultFont() {
-  QFont f;
-  f.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                 QStringLiteral("DejaVu Sans")});
-  f.setPixelSize(11);
-  f.setStyleHint(QFont::SansSerif);
-  return f;
-}
+QFont defaultFont() { return arial(11); }
 
 QFont arial(int pixelHeight) {
   QFont f;
