@@ -1,11 +1,12 @@
 // The checks every fuzz target makes. A failed check prints what it found
 // and aborts, which the fuzzer records as a crash with its input.
-//   VELSIRA_FUZZ_SECONDS      the time one input may take (default 1)
+//   VELSIRA_FUZZ_SECONDS      the processor time one input may take (default 1)
 #pragma once
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,6 +30,14 @@ inline double secondsAllowed() {
     return s ? std::atof(s) : 1.0;
   }();
   return seconds;
+}
+
+// The processor time this thread has used, in seconds: unlike the wall
+// clock it does not grow while other programs share the machine.
+inline double threadSeconds() {
+  timespec ts;
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+  return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
 }
 
 inline void checkTime(std::string_view what, double seconds) {

@@ -6,7 +6,6 @@
 // box is as the operation leaves it on failure, a point evaluation gives
 // the input box back, results stay bounded, and no input takes more than a
 // second.
-#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -50,9 +49,9 @@ void run(const FuzzedOperation& op, const FuzzCase& c) {
     p.recording.dialogs.answers.push_back(c.answers[static_cast<size_t>(k)]);
   const std::string before = form.Memo1.Text();
 
-  const auto start = std::chrono::steady_clock::now();
+  const double start = threadSeconds();
   form.Perform([&] { (form.*op.click)(); });
-  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  const double seconds = threadSeconds() - start;
 
   checkTime(op.name, seconds);
   const std::optional<std::string>& error = p.recording.messages.error;
