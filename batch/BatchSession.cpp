@@ -31,11 +31,16 @@ struct RequestError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// Any line break ("\n", "\r\n" or a lone "\r") becomes the box's CR LF.
 std::string toEngineText(const std::string& utf8) {
-  return replaceAll(utf8ToCp1254(utf8), "\n", "\r\n");
+  const std::string lines = replaceAll(replaceAll(utf8ToCp1254(utf8), "\r\n", "\n"), "\r", "\n");
+  return replaceAll(lines, "\n", "\r\n");
 }
 
-std::string toUtf8Lines(const std::string& engineText) { return cp1254ToUtf8(replaceAll(engineText, "\r\n", "\n")); }
+// A CR LF, or a CR the cuts left alone, leaves as "\n".
+std::string toUtf8Lines(const std::string& engineText) {
+  return cp1254ToUtf8(replaceAll(replaceAll(engineText, "\r\n", "\n"), "\r", "\n"));
+}
 
 std::string lineJoin(const std::vector<std::string>& lines) {
   std::string out;
@@ -171,7 +176,7 @@ json BatchSession::Handle(const json& request) {
     json lists = json::array();
     for (int k = 1; k <= 15; ++k) {
       json lines = json::array();
-      for (const auto& l : s.form2.memo(k).lines()) lines.push_back(cp1254ToUtf8(l));
+      for (const auto& l : s.form2.memo(k).lines()) lines.push_back(toUtf8Lines(l));
       lists.push_back(lines);
     }
     response["worklists"] = lists;

@@ -265,6 +265,8 @@ TEST(SoundAnswers, NoBatchResponseHoldsACarriageReturn) {
       {{"op", "delta-epsilon"}, {"input", "lim(2x+1)\nx=3"}},
       {{"op", "quadratic"}, {"input", "[(x²-x-2)]"}},
       {{"op", "integrate"}, {"input", "[(x)]\n"}},
+      {{"op", "calc"}, {"input", "[(1)]\r[(1)]"}, {"trace", true}},
+      {{"op", "derive"}, {"input", "[(1)]\r\n[(1)]"}, {"trace", true}},
   };
   for (const auto& request : requests) {
     const std::string line = session.HandleLine(request.dump());
