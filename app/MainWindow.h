@@ -28,8 +28,8 @@ class Form1Window : public QWidget {
   explicit Form1Window(TForm1& model, QWidget* parent = nullptr);
   ~Form1Window() override;
 
-  QPlainTextEdit* Memo1() const { return memo1_; }
-  QPlainTextEdit* Memo2() const { return memo2_; }
+  TextBox* Memo1() const { return memo1_; }
+  TextBox* Memo2() const { return memo2_; }
   QLineEdit* Edit1() const { return edit1_; }
   QRadioButton* RadioButton(int k) const { return radio_.at(static_cast<size_t>(k - 1)); }
   // A button of the window by component name ("Button7", "SpeedButton1", ...).

@@ -193,38 +193,28 @@ void TextBox::insertFromMimeData(const QMimeData* source) {
 
 void TextBox::keyPressEvent(QKeyEvent* event) {
   QTextCursor cursor = textCursor();
-  if (!pieces_ || isReadOnly()) {
-    QPlainTextEdit::keyPressEvent(event);
-    return;
-  }
+  const QTextBlock block = cursor.block();
+  const bool atJoin = pieces_ && !isReadOnly() && !cursor.hasSelection();
   const bool backspace =
       event->key() == Qt::Key_Backspace && !(event->modifiers() & ~Qt::ShiftModifier);
-  const QTextBlock block = document()->findBlock(cursor.selectionStart());
-  if (backspace && !cursor.hasSelection() && cursor.atBlockStart() && continuesLine(block) &&
+  if (atJoin && backspace && cursor.atBlockStart() && continuesLine(block) &&
       block.previous().length() > 1) {
     cursor.setPosition(cursor.position() - 1);
     cursor.deletePreviousChar();
     setTextCursor(cursor);
     return;
   }
-  if (event->matches(QKeySequence::Delete) && !cursor.hasSelection() && cursor.atBlockEnd() && block.next().isValid() &&
-      continuesLine(block.next()) && block.next().length() > 1) {
+  const QTextBlock next = block.next();
+  if (atJoin && event->matches(QKeySequence::Delete) && cursor.atBlockEnd() && next.isValid() &&
+      continuesLine(next) && next.length() > 1) {
     cursor.setPosition(cursor.position() + 1);
     cursor.deleteChar();
     setTextCursor(cursor);
     return;
   }
-  const bool lineBreak = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-  const int state = block.userState();
-  const int before = block.blockNumber();
+  // A line break typed into a piece leaves the mark on the part before it:
+  // the part after starts a line.
   QPlainTextEdit::keyPressEvent(event);
-  // The block that was split keeps its place in its line; the new one
-  // starts a line.
-  QTextBlock now = textCursor().block();
-  if (lineBreak && now.blockNumber() == before + 1) {
-    now.previous().setUserState(state);
-    now.setUserState(-1);
-  }
 }
 
 }  // namespace velsira

@@ -56,8 +56,7 @@ class TextBox : public QPlainTextEdit {
   QMimeData* createMimeDataFromSelection() const override;
   // A pasted text with long lines goes in as pieces.
   void insertFromMimeData(const QMimeData* source) override;
-  // Backspace and Delete at the join of two pieces remove a character, and
-  // a line break typed into a piece starts a line of its own.
+  // Backspace and Delete at the join of two pieces remove a character.
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
