@@ -87,4 +87,32 @@ void BM_TypeIntoOneLine(benchmark::State& state) {
 }
 BENCHMARK(BM_TypeIntoOneLine)->Arg(1000000)->Arg(4000000)->Unit(benchmark::kMillisecond);
 
+// A click that changes neither box: both texts back to the model and the
+// model into the boxes again.
+void BM_RoundTripOneLine(benchmark::State& state) {
+  Window w;
+  const std::string text = oneLine(state.range(0));
+  w.model.Memo1.SetText(text);
+  w.model.Memo2.SetText(text);
+  w.window.pullFromModel();
+  for (auto _ : state) {
+    w.window.pushToModel();
+    w.window.pullFromModel();
+  }
+}
+BENCHMARK(BM_RoundTripOneLine)->Arg(4000000)->Unit(benchmark::kMillisecond);
+
+// The lines as displayed of a long input, as "Delta-Epsilon" reads them.
+void BM_LinesAsDisplayed(benchmark::State& state) {
+  Window w;
+  const std::string text = oneLine(state.range(0));
+  for (auto _ : state) {
+    state.PauseTiming();
+    w.clear();
+    state.ResumeTiming();
+    benchmark::DoNotOptimize(w.window.displayedLines(text));
+  }
+}
+BENCHMARK(BM_LinesAsDisplayed)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
 }  // namespace
