@@ -8,8 +8,8 @@
 // text of the box joins those blocks without a line break, and caret
 // positions are counted in that text. What the user sees is a wrap at a
 // piece's end once every few hundred wrapped lines. Likewise a text of many
-// lines costs its time in making blocks, so when it has kManyLines lines or
-// more, short lines share blocks of up to kPieceLength characters, separated
+// lines costs its time in making blocks, so when it has more than kManyLines
+// lines, short lines share blocks of up to kPieceLength characters, separated
 // by line separators; they look the same.
 #pragma once
 
