@@ -83,7 +83,7 @@ Form1Window::Form1Window(TForm1& model, QWidget* parent) : QWidget(parent), mode
 Form1Window::~Form1Window() { model_.Memo1.SetLineLayout(nullptr); }
 
 void Form1Window::buildBoxes() {
-  memo1_ = new QPlainTextEdit(this);
+  memo1_ = new TextBox(this);
   memo1_->setObjectName(QStringLiteral("Memo1"));
   memo1_->setGeometry(16, 88, 305, 201);
   memo1_->setFont(look::arial(16));
@@ -93,7 +93,7 @@ void Form1Window::buildBoxes() {
   memo1_->setTabChangesFocus(true);
   setColours(memo1_, QPalette::Base, look::kTooltip, QPalette::Text, Qt::black);
 
-  memo2_ = new QPlainTextEdit(this);
+  memo2_ = new TextBox(this);
   memo2_->setObjectName(QStringLiteral("Memo2"));
   memo2_->setGeometry(336, 88, 321, 201);
   memo2_->setFont(look::arial(16));
@@ -201,16 +201,16 @@ void Form1Window::run(const std::function<void()>& handler) {
 }
 
 void Form1Window::pushToModel() {
-  const QString text = memo1_->toPlainText();
+  const QString text = memo1_->text();
   model_.Memo1.SetText(fromWidgetText(text));
   const QTextCursor cursor = memo1_->textCursor();
-  const long start = toEngineOffset(text, cursor.selectionStart());
-  const long end = toEngineOffset(text, cursor.selectionEnd());
+  const long start = toEngineOffset(text, memo1_->toTextPosition(cursor.selectionStart()));
+  const long end = toEngineOffset(text, memo1_->toTextPosition(cursor.selectionEnd()));
   model_.Memo1.SetSelection(start, end - start);
 
   // The result box goes back only when the user has edited it, through the
   // set it is shown in.
-  const QString result = memo2_->toPlainText();
+  const QString result = memo2_->text();
   if (result != shownResult_) {
     model_.Memo2.SetText(shownCharset_ == ResultBox::Charset::Greek ? fromGreekWidgetText(result)
                                                                     : fromWidgetText(result));
@@ -221,19 +221,20 @@ void Form1Window::pushToModel() {
 
 void Form1Window::pullFromModel() {
   const QString text = toWidgetText(model_.Memo1.Text());
-  if (memo1_->toPlainText() != text) memo1_->setPlainText(text);
+  if (!memo1_->shows(text)) memo1_->setText(text);
   const long selStart = model_.Memo1.SelStart();
   QTextCursor cursor(memo1_->document());
-  cursor.setPosition(toWidgetPosition(text, selStart));
-  cursor.setPosition(toWidgetPosition(text, selStart + model_.Memo1.SelLength()),
-                     QTextCursor::KeepAnchor);
+  cursor.setPosition(memo1_->toBoxPosition(toWidgetPosition(text, selStart)));
+  cursor.setPosition(
+      memo1_->toBoxPosition(toWidgetPosition(text, selStart + model_.Memo1.SelLength())),
+      QTextCursor::KeepAnchor);
   memo1_->setTextCursor(cursor);
 
   shownCharset_ = model_.Memo2.DisplayCharset();
   const std::string result = model_.Memo2.Text();
   const QString shown = shownCharset_ == ResultBox::Charset::Greek ? toGreekWidgetText(result)
                                                                    : toWidgetText(result);
-  if (memo2_->toPlainText() != shown) memo2_->setPlainText(shown);
+  if (!memo2_->shows(shown)) memo2_->setText(shown);
   shownResult_ = shown;
 
   const QString edit = toWidgetText(model_.Edit1.Text);
@@ -247,11 +248,15 @@ void Form1Window::pullFromModel() {
 std::vector<std::string> Form1Window::displayedLines(const std::string& text) {
   // The box shows the text the engine reads, as the engine's own box would.
   const QString wanted = toWidgetText(text);
-  if (memo1_->toPlainText() != wanted) memo1_->setPlainText(wanted);
+  if (!memo1_->shows(wanted)) memo1_->setText(wanted);
   auto* layout = qobject_cast<QPlainTextDocumentLayout*>(memo1_->document()->documentLayout());
   // Until the window is shown the box has no width to wrap at.
   if (!layout || !memo1_->isVisible()) return splitLines(text);
 
+  // Each block is a line of the text, several short lines of a text of
+  // many lines, or a piece of a very long line; a piece's end is where the
+  // box breaks its line, so it ends a line as displayed. A line break inside
+  // a block ends the line it stands in.
   std::vector<std::string> lines;
   for (QTextBlock block = memo1_->document()->begin(); block.isValid(); block = block.next()) {
     layout->ensureBlockLayout(block);
@@ -263,7 +268,9 @@ std::vector<std::string> Form1Window::displayedLines(const std::string& text) {
     }
     for (int i = 0; i < blockLayout->lineCount(); ++i) {
       const QTextLine line = blockLayout->lineAt(i);
-      lines.push_back(fromWidgetText(blockText.mid(line.textStart(), line.textLength())));
+      QString shown = blockText.mid(line.textStart(), line.textLength());
+      if (shown.endsWith(QChar::LineSeparator)) shown.chop(1);
+      lines.push_back(fromWidgetText(shown));
     }
   }
   return lines;

@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/TextBox.h"
 #include "app/model/Form1.h"
 
 namespace velsira {
@@ -27,8 +28,8 @@ class Form1Window : public QWidget {
   explicit Form1Window(TForm1& model, QWidget* parent = nullptr);
   ~Form1Window() override;
 
-  QPlainTextEdit* Memo1() const { return memo1_; }
-  QPlainTextEdit* Memo2() const { return memo2_; }
+  TextBox* Memo1() const { return memo1_; }
+  TextBox* Memo2() const { return memo2_; }
   QLineEdit* Edit1() const { return edit1_; }
   QRadioButton* RadioButton(int k) const { return radio_.at(static_cast<size_t>(k - 1)); }
   // A button of the window by component name ("Button7", "SpeedButton1", ...).
@@ -45,7 +46,8 @@ class Form1Window : public QWidget {
   // The model into the widgets: texts, selection, display set, angle unit.
   void pullFromModel();
   // Lines of text as the input box displays them (wrapped at its width),
-  // in code page 1254.
+  // in code page 1254. A line long enough to be shown in pieces also
+  // breaks where a piece ends.
   std::vector<std::string> displayedLines(const std::string& text);
 
  protected:
@@ -58,8 +60,8 @@ class Form1Window : public QWidget {
   void buildRadioButtons();
 
   TForm1& model_;
-  QPlainTextEdit* memo1_ = nullptr;
-  QPlainTextEdit* memo2_ = nullptr;
+  TextBox* memo1_ = nullptr;
+  TextBox* memo2_ = nullptr;
   QLineEdit* edit1_ = nullptr;
   QLabel* label1_ = nullptr;
   QLabel* label2_ = nullptr;
