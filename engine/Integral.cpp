@@ -158,7 +158,7 @@ std::string Integral::IntegrateTerm(long index, std::string_view argument) {
   if (name.empty()) {
     // A parenthesised polynomial: the operand integrals joined by the
     // operators. An empty operand is a sign, joined with the operators
-    // around it; an empty last operand adds nothing.
+    // around it; an empty last operand after a sign adds nothing.
     std::string pending;
     for (long k = 0; k < n; ++k) {
       pending += f.Memo1.get(k - 1);
@@ -170,10 +170,14 @@ std::string Integral::IntegrateTerm(long index, std::string_view argument) {
         if (!Preparation::isConstantOperand(operand)) Splitting::RaiseUnread(f.Memo7.get(k));
         integral = std::string(operand) + "x";
       }
-      result += foldOperators(pending) + integral;
+      const std::string joint = foldOperators(pending);
+      // A product or quotient needs an operand on both sides.
+      if (result.empty() && !joint.empty() && (joint[0] == '*' || joint[0] == '/')) Splitting::RaiseUnread(pending);
+      result += joint + integral;
       checkTextLength(result.size());
       pending.clear();
     }
+    if (pending.find_first_of("*/") != std::string::npos) Splitting::RaiseUnread(pending);
     return result;
   }
   // A function of an argument, possibly with a number written before its

@@ -75,6 +75,9 @@ TEST(SoundAnswers, IntegralOfConstantsBlanksAndSigns) {
           // What no rule reads is named.
           {"(x+y)", "", unread("y")},
           {"(x**2)", "", unread("**")},
+          {"(*x)", "", unread("*")},
+          {"(x*)", "", unread("*")},
+          {"(x/-)", "", unread("/-")},
           {"foo(2)", "", "'foo' için integral kuralı yok."},
           {"KuvvetN(2)", "", "'N' is not a valid floating point value."},
       },
