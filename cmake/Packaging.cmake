@@ -83,7 +83,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The shared libraries the programs link (C++ run time, Qt 6 Widgets and
-# Charts) are found by dpkg-shlibdeps; the SVG library that saves plots and
+# SVG) are found by dpkg-shlibdeps; the SVG library that saves plots and
 # the fonts the windows draw "Arial" with are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, fonts-liberation2")
