@@ -7,10 +7,10 @@
 #include <new>
 #include <stdexcept>
 
-#include "app/model/Form1.h"
-#include "app/model/RecordingPlatform.h"
+#include "model/Form1.h"
+#include "model/RecordingPlatform.h"
 #include "engine/Cp1254.h"
-#include "plot/PlotWindow.h"
+#include "model/PlotWindow.h"
 #include "engine/Text.h"
 #include "worklists/WorkForm.h"
 
