@@ -6,7 +6,7 @@
 
 #include "app/MainWindow.h"
 #include "app/QtPlatform.h"
-#include "app/model/Form1.h"
+#include "model/Form1.h"
 #include "plot/PlotForm.h"
 #include "plot/ProgressForm.h"
 #include "worklists/WorkForm.h"
@@ -34,7 +34,7 @@ class Desktop {
   QtInputDialogs dialogs_;
   DesktopProgressWindow progress_;
   DesktopPlotWindow plot_;
-  Platform platform_{messages_, dialogs_, progress_, plot_};
+  Platform platform_{{messages_, dialogs_, progress_}, plot_};
   // The work form is a plain model; it is made with the main-window model
   // that works on it.
   TForm2 form2_;

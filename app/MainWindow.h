@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "app/TextBox.h"
-#include "app/model/Form1.h"
+#include "model/Form1.h"
 
 namespace velsira {
 

@@ -7,10 +7,10 @@
 #include <new>
 #include <stdexcept>
 
-#include "app/model/Form1.h"
-#include "app/model/RecordingPlatform.h"
+#include "model/Form1.h"
+#include "model/RecordingPlatform.h"
 #include "engine/Cp1254.h"
-#include "plot/PlotWindow.h"
+#include "model/PlotWindow.h"
 #include "engine/Text.h"
 #include "worklists/WorkForm.h"
 
@@ -68,21 +68,18 @@ std::string errorLine(const std::string& what, const std::string& detail) {
   return json{{"error", text}}.dump(-1, ' ', false, json::error_handler_t::replace);
 }
 
-}  // namespace
+// The string a field holds.
+const std::string& stringValue(const json& value, const char* name) {
+  if (!value.is_string()) throw RequestError(std::string("field '") + name + "' must be a string");
+  return value.get_ref<const std::string&>();
+}
 
-BatchSession::BatchSession() : state_(std::make_unique<State>()) {}
-BatchSession::~BatchSession() = default;
-
-json BatchSession::Handle(const json& request) {
-  if (!request.is_object()) return {{"error", "a request must be a JSON object"}};
-  if (!request.contains("op") || !request["op"].is_string())
-    return {{"error", "a request needs an \"op\" field with a string value"}};
-  const std::string op = request["op"].get<std::string>();
-
-  if (op == "reset") state_ = std::make_unique<State>();
-  State& s = *state_;
-  TForm1& form = s.form;
-
+// The click handler an operation runs; "insert" inserts the request's text.
+std::function<void()> handlerFor(const json& request, const std::string& op, TForm1& form) {
+  if (op == "insert") {
+    const std::string text = toEngineText(stringField(request, "text"));
+    return [&form, text] { form.InsertText(text); };
+  }
   const std::map<std::string, std::function<void()>> handlers = {
       {"derive", [&] { form.Button1Click(); }},
       {"integrate", [&] { form.Button4Click(); }},
@@ -97,57 +94,68 @@ json BatchSession::Handle(const json& request) {
       {"hint", [&] { form.Button12Click(); }},
       {"reset", [] {}},
   };
+  auto it = handlers.find(op);
+  if (it == handlers.end()) throw RequestError("unknown op '" + op + "'");
+  return it->second;
+}
 
-  std::function<void()> handler;
-  try {
-    if (request.contains("trace") && !request["trace"].is_boolean())
-      throw RequestError("field 'trace' must be true or false");
-    if (op == "insert") {
-      const std::string text = toEngineText(stringField(request, "text"));
-      handler = [&form, text] { form.InsertText(text); };
-    } else {
-      auto it = handlers.find(op);
-      if (it == handlers.end()) return {{"error", "unknown op '" + op + "'"}};
-      handler = it->second;
-    }
+void applyInput(const json& value, TForm1& form, ScriptedDialogs&) {
+  form.Memo1.SetText(toEngineText(stringValue(value, "input")));
+  form.Memo1.SetSelection(form.Memo1.Length(), 0);
+}
 
-    if (request.contains("input")) {
-      form.Memo1.SetText(toEngineText(stringField(request, "input")));
-      form.Memo1.SetSelection(form.Memo1.Length(), 0);
-    }
-    if (request.contains("selection")) {
-      const json& sel = request["selection"];
-      if (!sel.is_array() || sel.size() != 2 || !sel[0].is_number_integer() || !sel[1].is_number_integer())
-        throw RequestError("field 'selection' must be [start, length]");
-      form.Memo1.SetSelection(sel[0].get<long>(), sel[1].get<long>());
-    }
-    if (request.contains("unit")) {
-      const std::string unit = stringField(request, "unit");
-      if (unit == "deg") form.RadioButton1Click();
-      else if (unit == "rad") form.RadioButton2Click();
-      else if (unit == "grad") form.RadioButton3Click();
-      else throw RequestError("field 'unit' must be \"deg\", \"rad\" or \"grad\"");
-    }
-    if (request.contains("edit")) form.Edit1.Text = utf8ToCp1254(stringField(request, "edit"));
-    s.recording.dialogs.answers.clear();
-    if (request.contains("answers")) {
-      const json& answers = request["answers"];
-      if (!answers.is_array()) throw RequestError("field 'answers' must be an array");
-      for (const json& a : answers) {
-        if (a.is_null()) s.recording.dialogs.answers.emplace_back(std::nullopt);
-        else if (a.is_string()) s.recording.dialogs.answers.emplace_back(utf8ToCp1254(a.get<std::string>()));
-        else throw RequestError("every answer must be a string or null");
-      }
-    }
-  } catch (const RequestError& e) {
-    return {{"error", e.what()}};
+void applySelection(const json& sel, TForm1& form, ScriptedDialogs&) {
+  if (!sel.is_array() || sel.size() != 2 || !sel[0].is_number_integer() || !sel[1].is_number_integer())
+    throw RequestError("field 'selection' must be [start, length]");
+  form.Memo1.SetSelection(sel[0].get<long>(), sel[1].get<long>());
+}
+
+void applyUnit(const json& value, TForm1& form, ScriptedDialogs&) {
+  const std::string& unit = stringValue(value, "unit");
+  if (unit == "deg") form.RadioButton1Click();
+  else if (unit == "rad") form.RadioButton2Click();
+  else if (unit == "grad") form.RadioButton3Click();
+  else throw RequestError("field 'unit' must be \"deg\", \"rad\" or \"grad\"");
+}
+
+void applyEdit(const json& value, TForm1& form, ScriptedDialogs&) {
+  form.Edit1.Text = utf8ToCp1254(stringValue(value, "edit"));
+}
+
+void applyAnswers(const json& answers, TForm1&, ScriptedDialogs& dialogs) {
+  if (!answers.is_array()) throw RequestError("field 'answers' must be an array");
+  for (const json& a : answers) {
+    if (a.is_null()) dialogs.answers.emplace_back(std::nullopt);
+    else if (a.is_string()) dialogs.answers.emplace_back(utf8ToCp1254(a.get<std::string>()));
+    else throw RequestError("every answer must be a string or null");
   }
+}
 
-  s.recording.messages.messages.clear();
-  s.recording.messages.error.reset();
-  form.Perform(handler);
+// A request field that sets up the program state before the operation runs.
+struct RequestField {
+  const char* name;
+  void (*apply)(const json& value, TForm1& form, ScriptedDialogs& dialogs);
+};
 
-  json response;
+// The fields in the order they apply; a missing field leaves its part of
+// the state as the previous request left it.
+constexpr RequestField kRequestFields[] = {
+    {"input", applyInput}, {"selection", applySelection}, {"unit", applyUnit},
+    {"edit", applyEdit},   {"answers", applyAnswers},
+};
+
+// Applies the request's fields in order; the dialogs answer only what this
+// request gives them.
+void applyFields(const json& request, TForm1& form, ScriptedDialogs& dialogs) {
+  dialogs.answers.clear();
+  for (const RequestField& field : kRequestFields) {
+    const auto it = request.find(field.name);
+    if (it != request.end()) field.apply(*it, form, dialogs);
+  }
+}
+
+// The result box and the input box after the operation.
+void writeBoxes(json& response, TForm1& form) {
   const ResultBox& result = form.Memo2;
   response["result"] = cp1254ToUtf8(lineJoin(result.Lines()));
   const bool greek = result.DisplayCharset() == ResultBox::Charset::Greek;
@@ -155,32 +163,81 @@ json BatchSession::Handle(const json& request) {
   response["charset"] = greek ? "greek" : "turkish";
   response["input"] = toUtf8Lines(form.Memo1.Text());
   response["selection"] = json::array({form.Memo1.SelStart(), form.Memo1.SelLength()});
+}
+
+// What the windowing side showed: message boxes, the error box, the windows
+// and the progress bar.
+void writeWindows(json& response, const RecordingPlatform& recording) {
   json messages = json::array();
-  for (const auto& m : s.recording.messages.messages) messages.push_back(toUtf8Lines(m));
+  for (const auto& m : recording.messages.messages) messages.push_back(toUtf8Lines(m));
   response["messages"] = messages;
-  response["error"] = s.recording.messages.error ? json(toUtf8Lines(*s.recording.messages.error)) : json(nullptr);
-  response["windows"] = {{"plot", s.recording.plot.Visible()}, {"progress", s.recording.progress.Visible()}};
-  const ProgressBar& bar = s.recording.progress.ProgressBar1;
+  response["error"] = recording.messages.error ? json(toUtf8Lines(*recording.messages.error)) : json(nullptr);
+  response["windows"] = {{"plot", recording.plot.Visible()}, {"progress", recording.progress.Visible()}};
+  const ProgressBar& bar = recording.progress.ProgressBar1;
   response["progress"] = {{"min", bar.Min()}, {"max", bar.Max()}, {"position", bar.Position()}};
-  if (op == "plot") {
-    // What the plot window's chart holds: the series in its order and the
-    // axis ranges.
-    const ChartModel& chart = s.recording.plot.Chart1();
-    json points = json::array();
-    for (const ChartPoint& p : chart.Points()) points.push_back(json::array({p.x, p.y}));
-    response["points"] = std::move(points);
-    response["axes"] = json::array(
-        {chart.BottomAxis().min, chart.BottomAxis().max, chart.LeftAxis().min, chart.LeftAxis().max});
+}
+
+// What the plot window's chart holds: the series in its order and the axis
+// ranges.
+void writeChart(json& response, const ChartModel& chart) {
+  json points = json::array();
+  for (const ChartPoint& p : chart.Points()) points.push_back(json::array({p.x, p.y}));
+  response["points"] = std::move(points);
+  response["axes"] = json::array(
+      {chart.BottomAxis().min, chart.BottomAxis().max, chart.LeftAxis().min, chart.LeftAxis().max});
+}
+
+// The fifteen work lists, each as its lines.
+json workLists(TForm2& form2) {
+  json lists = json::array();
+  for (int k = 1; k <= 15; ++k) {
+    json lines = json::array();
+    for (const auto& l : form2.memo(k).lines()) lines.push_back(toUtf8Lines(l));
+    lists.push_back(lines);
   }
-  if (request.value("trace", false)) {
-    json lists = json::array();
-    for (int k = 1; k <= 15; ++k) {
-      json lines = json::array();
-      for (const auto& l : s.form2.memo(k).lines()) lines.push_back(toUtf8Lines(l));
-      lists.push_back(lines);
-    }
-    response["worklists"] = lists;
+  return lists;
+}
+
+}  // namespace
+
+BatchSession::BatchSession() : state_(std::make_unique<State>()) {}
+BatchSession::~BatchSession() = default;
+
+json BatchSession::Handle(const json& request) {
+  if (!request.is_object()) return {{"error", "a request must be a JSON object"}};
+  if (!request.contains("op") || !request["op"].is_string())
+    return {{"error", "a request needs an \"op\" field with a string value"}};
+  const std::string op = request["op"].get<std::string>();
+  if (op == "reset") state_ = std::make_unique<State>();
+  State& s = *state_;
+
+  std::function<void()> handler;
+  try {
+    if (request.contains("trace") && !request["trace"].is_boolean())
+      throw RequestError("field 'trace' must be true or false");
+    handler = handlerFor(request, op, s.form);
+    applyFields(request, s.form, s.recording.dialogs);
+  } catch (const RequestError& e) {
+    return {{"error", e.what()}};
   }
+  Run(handler);
+  return Response(request, op);
+}
+
+void BatchSession::Run(const std::function<void()>& handler) {
+  State& s = *state_;
+  s.recording.messages.messages.clear();
+  s.recording.messages.error.reset();
+  s.form.Perform(handler);
+}
+
+json BatchSession::Response(const json& request, const std::string& op) {
+  State& s = *state_;
+  json response;
+  writeBoxes(response, s.form);
+  writeWindows(response, s.recording);
+  if (op == "plot") writeChart(response, s.recording.plot.Chart1());
+  if (request.value("trace", false)) response["worklists"] = workLists(s.form2);
   return response;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <istream>
 #include <memory>
 #include <ostream>
@@ -33,6 +34,11 @@ class BatchSession {
   void Serve(std::istream& in, std::ostream& out, std::size_t maxLine = kMaxRequestLine);
 
  private:
+  // Runs one click handler with the message boxes emptied first.
+  void Run(const std::function<void()>& handler);
+  // The response to request after its operation op has run.
+  nlohmann::json Response(const nlohmann::json& request, const std::string& op);
+
   struct State;
   std::unique_ptr<State> state_;
 };

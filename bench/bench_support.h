@@ -2,8 +2,8 @@
 // program has it, with recording message boxes and scripted dialogs.
 #pragma once
 
-#include "app/model/Form1.h"
-#include "app/model/RecordingPlatform.h"
+#include "model/Form1.h"
+#include "model/RecordingPlatform.h"
 #include "worklists/WorkForm.h"
 
 namespace velsira {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/model/Form1.h"
-#include "app/model/RecordingPlatform.h"
+#include "model/Form1.h"
+#include "model/RecordingPlatform.h"
 #include "bench/bench_support.h"
 #include "engine/Cp1254.h"
 #include "engine/NumberText.h"

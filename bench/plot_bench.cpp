@@ -5,11 +5,11 @@
 
 #include <string>
 
-#include "app/model/Form1.h"
-#include "app/model/RecordingPlatform.h"
+#include "model/Form1.h"
+#include "model/RecordingPlatform.h"
 #include "bench/bench_support.h"
-#include "chart/ChartModel.h"
-#include "plot/PlotWindow.h"
+#include "model/ChartModel.h"
+#include "model/PlotWindow.h"
 #include "worklists/WorkForm.h"
 
 namespace {

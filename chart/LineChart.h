@@ -11,7 +11,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "chart/ChartModel.h"
+#include "model/ChartModel.h"
 
 class QPainter;
 

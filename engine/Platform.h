@@ -1,6 +1,6 @@
-// What the drivers ask of the windowing side: message boxes, input dialogs,
-// the progress window and the plot window. The desktop program supplies Qt
-// versions; tests and velsira-batch supply recording ones.
+// What the drivers ask of the windowing side: message boxes, input dialogs
+// and the progress window. The desktop program supplies Qt versions; tests
+// and velsira-batch supply recording ones.
 #pragma once
 
 #include <functional>
@@ -63,15 +63,12 @@ class ProgressWindow {
   ProgressBar ProgressBar1;
 };
 
-// Form3, the plot window "Grafik Oluşturucu" (plot/PlotWindow.h).
-class PlotWindow;
-
-// The windowing side as one bundle, handed to the drivers.
-struct Platform {
+// The windowing side the engine's drivers use, as one bundle. The main-window
+// model adds the plot window to it (model/PlotWindow.h).
+struct EngineUi {
   MessageBoxes& messages;
   InputDialogs& dialogs;
   ProgressWindow& progress;
-  PlotWindow& plot;
 };
 
 }  // namespace velsira

@@ -16,7 +16,7 @@ struct WorkArea {
   RadioButton& RadioButton2;  // "Radyan"
   RadioButton& RadioButton3;  // "Grad"
   TForm2& Form2;
-  Platform& ui;
+  EngineUi& ui;
 
   // The unit of the checked angle-unit button, read anew at every call.
   AngleUnit Unit() const {

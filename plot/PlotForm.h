@@ -6,7 +6,7 @@
 #include <QPushButton>
 
 #include "chart/LineChart.h"
-#include "plot/PlotWindow.h"
+#include "model/PlotWindow.h"
 
 namespace velsira {
 

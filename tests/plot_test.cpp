@@ -4,8 +4,8 @@
 #include <optional>
 #include <vector>
 
-#include "chart/ChartModel.h"
-#include "plot/PlotWindow.h"
+#include "model/ChartModel.h"
+#include "model/PlotWindow.h"
 #include "tests/test_support.h"
 
 namespace velsira {

@@ -7,8 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/model/Form1.h"
-#include "app/model/RecordingPlatform.h"
+#include "model/Form1.h"
+#include "model/RecordingPlatform.h"
 #include "engine/Cp1254.h"
 #include "engine/Errors.h"
 #include "worklists/WorkForm.h"

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "app/MainWindow.h"
-#include "app/model/RecordingPlatform.h"
+#include "model/RecordingPlatform.h"
 
 namespace {
 

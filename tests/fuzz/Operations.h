@@ -5,7 +5,7 @@
 // target of every row, so a new operation is one more row.
 #pragma once
 
-#include "app/model/Form1.h"
+#include "model/Form1.h"
 
 namespace velsira::testing {
 

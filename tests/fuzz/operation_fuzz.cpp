@@ -12,8 +12,8 @@
 #include <cstring>
 #include <string>
 
-#include "app/model/Form1.h"
-#include "app/model/RecordingPlatform.h"
+#include "model/Form1.h"
+#include "model/RecordingPlatform.h"
 #include "tests/fuzz/FuzzChecks.h"
 #include "tests/fuzz/FuzzInput.h"
 #include "tests/fuzz/Operations.h"

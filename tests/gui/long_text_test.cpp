@@ -15,7 +15,7 @@
 
 #include "app/BoxText.h"
 #include "app/MainWindow.h"
-#include "app/model/RecordingPlatform.h"
+#include "model/RecordingPlatform.h"
 #include "engine/Cp1254.h"
 #include "tests/gui/ModalHandler.h"
 

@@ -22,7 +22,7 @@
 #include <vector>
 
 #include "app/MainWindow.h"
-#include "app/model/RecordingPlatform.h"
+#include "model/RecordingPlatform.h"
 #include "engine/Cp1254.h"
 #include "tests/fuzz/ProgramMessages.h"
 #include "tests/gui/ModalHandler.h"
@@ -144,7 +144,7 @@ class MonkeyTest : public ::testing::Test {
   MonkeyDialogs dialogs{random};
   RecordingProgressWindow progress;
   RecordingPlotWindow plot;
-  Platform platform{messages, dialogs, progress, plot};
+  Platform platform{{messages, dialogs, progress}, plot};
   TForm2 form2;
   TForm1 model{form2, platform};
   Form1Window window{model};

@@ -12,7 +12,7 @@
 #include <QThread>
 
 #include "app/Desktop.h"
-#include "app/model/RecordingPlatform.h"
+#include "model/RecordingPlatform.h"
 #include "engine/Cp1254.h"
 #include "engine/Errors.h"
 #include "tests/gui/ModalHandler.h"

@@ -2,7 +2,7 @@
 // once per scan; the points go
 // into the chart's model as they are computed, and the window draws them
 // once it is shown.
-#include "plot/Plotting.h"
+#include "model/Plotting.h"
 
 #include <cfloat>
 #include <cmath>
@@ -11,7 +11,7 @@
 #include "engine/Cp1254.h"
 #include "engine/Errors.h"
 #include "engine/NumberText.h"
-#include "plot/PlotWindow.h"
+#include "model/PlotWindow.h"
 
 namespace velsira {
 
@@ -34,7 +34,7 @@ void Plotting::Button14Click() {
   const int32_t ymin = TextToInt(dialogs.InputBox(caption, std::string("Lütfen y'nin minumum değerini giriniz."_cp), "-500"));
   const int32_t ymax = TextToInt(dialogs.InputBox(caption, std::string("Lütfen y'in maximum değerini giriniz."_cp), "500"));
 
-  PlotWindow& plot = w_.ui.plot;
+  PlotWindow& plot = plot_;
   ChartModel& chart = plot.Chart1();
   chart.SetBottomRange(xmin, xmax);
   chart.SetLeftRange(ymin, ymax);

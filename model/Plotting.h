@@ -8,12 +8,13 @@
 #include "engine/Calculation.h"
 #include "engine/PointScan.h"
 #include "engine/WorkArea.h"
+#include "model/PlotWindow.h"
 
 namespace velsira {
 
 class Plotting {
  public:
-  Plotting(WorkArea& w, Calculation& calc) : w_(w), calc_(calc) {}
+  Plotting(WorkArea& w, Calculation& calc, PlotWindow& plot) : w_(w), calc_(calc), plot_(plot) {}
 
   // Button14Click of the main window.
   void Button14Click();
@@ -26,6 +27,7 @@ class Plotting {
  private:
   WorkArea& w_;
   Calculation& calc_;
+  PlotWindow& plot_;
   std::string value_;  // storage reused from one point to the next
 };
 

@@ -1,9 +1,10 @@
 // Form3, the plot window "Grafik Oluşturucu", as the drivers see it: shown
-// and hidden without modality, with the model of its chart Chart1.
+// and hidden without modality, with the model of its chart Chart1; and the
+// windowing side bundle that holds it.
 #pragma once
 
-#include "chart/ChartModel.h"
 #include "engine/Platform.h"
+#include "model/ChartModel.h"
 
 namespace velsira {
 
@@ -18,6 +19,12 @@ class PlotWindow {
 
  private:
   ChartModel chart1_;
+};
+
+// The whole windowing side as one bundle, handed to the main-window model:
+// what the engine's drivers use and the plot window.
+struct Platform : EngineUi {
+  PlotWindow& plot;
 };
 
 }  // namespace velsira

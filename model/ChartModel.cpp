@@ -1,5 +1,5 @@
 // The chart model: axis ranges and the series kept in ascending x.
-#include "chart/ChartModel.h"
+#include "model/ChartModel.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 // The main window model: boxes, pad, angle unit and the click handlers that
 // hand over to the engine's drivers.
-#include "app/model/Form1.h"
+#include "model/Form1.h"
 
 #include <new>
 #include <optional>
@@ -27,7 +27,7 @@ TForm1::TForm1(TForm2& form2, Platform& ui)
       calc_(area_, prep_, split_),
       equations_(area_, prep_, split_, calc_),
       limits_(area_, split_),
-      plotting_(area_, calc_) {
+      plotting_(area_, calc_, ui.plot) {
   Memo1.SetText("[()]");
   FormCreate();
 }

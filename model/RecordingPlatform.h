@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "engine/Platform.h"
-#include "plot/PlotWindow.h"
+#include "model/PlotWindow.h"
 
 namespace velsira {
 
@@ -69,7 +69,7 @@ struct RecordingPlatform {
   ScriptedDialogs dialogs;
   RecordingProgressWindow progress;
   RecordingPlotWindow plot;
-  Platform platform{messages, dialogs, progress, plot};
+  Platform platform{{messages, dialogs, progress}, plot};
 };
 
 }  // namespace velsira

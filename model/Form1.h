@@ -18,7 +18,7 @@
 #include "engine/Preparation.h"
 #include "engine/Splitting.h"
 #include "engine/WorkArea.h"
-#include "plot/Plotting.h"
+#include "model/Plotting.h"
 #include "worklists/WorkForm.h"
 
 namespace velsira {

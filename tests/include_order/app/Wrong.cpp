@@ -1,0 +1,3 @@
+// A window file that includes velsira-batch's session.
+#include "plot/PlotForm.h"
+  #  include "batch/BatchSession.h"
