@@ -15,6 +15,7 @@
 #include "ui/PadPictures.h"
 #include "engine/Cp1254.h"
 #include "engine/Text.h"
+#include "model/Operations.h"
 
 namespace velsira {
 
@@ -29,26 +30,8 @@ QString componentName(std::string_view name) {
   return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-// The click handler each operation button runs.
+// A click handler of the main-window model.
 using Handler = void (TForm1::*)();
-struct OperationHandler {
-  std::string_view name;
-  Handler handler;
-};
-constexpr OperationHandler kOperationHandlers[] = {
-    {"Button1", &TForm1::Button1Click},   {"Button2", &TForm1::Button2Click},
-    {"Button3", &TForm1::Button3Click},   {"Button4", &TForm1::Button4Click},
-    {"Button6", &TForm1::Button6Click},   {"Button12", &TForm1::Button12Click},
-    {"Button14", &TForm1::Button14Click},
-    {"Button17", &TForm1::Button17Click}, {"Button18", &TForm1::Button18Click},
-    {"Button24", &TForm1::Button24Click}, {"Button39", &TForm1::Button39Click},
-};
-
-Handler handlerOf(std::string_view name) {
-  for (const auto& h : kOperationHandlers)
-    if (h.name == name) return h.handler;
-  return nullptr;
-}
 
 void setColours(QWidget* w, QPalette::ColorRole role, const QColor& background,
                 QPalette::ColorRole textRole, const QColor& text) {
@@ -122,17 +105,16 @@ void Form1Window::buildBoxes() {
 }
 
 void Form1Window::buildOperationButtons() {
-  for (const OperationButton& b : TForm1::OperationButtons()) {
-    auto* button = new QPushButton(caption(b.caption), this);
-    button->setObjectName(componentName(b.name));
-    button->setGeometry(b.x, b.y, b.width, b.height);
+  for (const Operation& op : kOperations) {
+    auto* button = new QPushButton(caption(op.caption), this);
+    button->setObjectName(componentName(op.button));
+    button->setGeometry(op.x, op.y, op.width, op.height);
     button->setAutoDefault(false);
     // "h(x)" and "Limit" stand with the pad and leave the caret in the input box.
-    if (b.name == "Button12" || b.name == "Button18") button->setFocusPolicy(Qt::NoFocus);
-    if (Handler handler = handlerOf(b.name)) {
-      connect(button, &QPushButton::clicked, this,
-              [this, handler] { run([this, handler] { (model_.*handler)(); }); });
-    }
+    if (op.button == "Button12" || op.button == "Button18") button->setFocusPolicy(Qt::NoFocus);
+    const Handler handler = op.click;
+    connect(button, &QPushButton::clicked, this,
+            [this, handler] { run([this, handler] { (model_.*handler)(); }); });
   }
 }
 

@@ -3,11 +3,11 @@
 #include "batch/BatchSession.h"
 
 #include <functional>
-#include <map>
 #include <new>
 #include <stdexcept>
 
 #include "model/Form1.h"
+#include "model/Operations.h"
 #include "model/RecordingPlatform.h"
 #include "engine/Cp1254.h"
 #include "model/PlotWindow.h"
@@ -74,29 +74,17 @@ const std::string& stringValue(const json& value, const char* name) {
   return value.get_ref<const std::string&>();
 }
 
-// The click handler an operation runs; "insert" inserts the request's text.
+// The click handler an operation runs; "insert" inserts the request's text
+// and "reset" (done before) runs nothing.
 std::function<void()> handlerFor(const json& request, const std::string& op, TForm1& form) {
   if (op == "insert") {
     const std::string text = toEngineText(stringField(request, "text"));
     return [&form, text] { form.InsertText(text); };
   }
-  const std::map<std::string, std::function<void()>> handlers = {
-      {"derive", [&] { form.Button1Click(); }},
-      {"integrate", [&] { form.Button4Click(); }},
-      {"calc", [&] { form.Button6Click(); }},
-      {"at", [&] { form.Button24Click(); }},
-      {"quadratic", [&] { form.Button2Click(); }},
-      {"roots", [&] { form.Button39Click(); }},
-      {"limit", [&] { form.Button18Click(); }},
-      {"delta-epsilon", [&] { form.Button17Click(); }},
-      {"plot", [&] { form.Button14Click(); }},
-      {"clear", [&] { form.Button3Click(); }},
-      {"hint", [&] { form.Button12Click(); }},
-      {"reset", [] {}},
-  };
-  auto it = handlers.find(op);
-  if (it == handlers.end()) throw RequestError("unknown op '" + op + "'");
-  return it->second;
+  if (op == "reset") return [] {};
+  const Operation* operation = findOperation(op);
+  if (!operation) throw RequestError("unknown op '" + op + "'");
+  return [&form, click = operation->click] { (form.*click)(); };
 }
 
 void applyInput(const json& value, TForm1& form, ScriptedDialogs&) {

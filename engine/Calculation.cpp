@@ -1,6 +1,7 @@
 // "Bilimsel Hesaplama", "Yerine Yaz" and the point evaluation.
 #include "engine/Calculation.h"
 
+#include "engine/Cp1254.h"
 #include "engine/Errors.h"
 #include "engine/NumberText.h"
 #include "engine/Text.h"
@@ -53,8 +54,8 @@ void Calculation::EvaluateFactors(std::string& termText) {
 void Calculation::Button6Click() {
   w_.ClearResults();
   prep_.SubstituteConstants();
-  prep_.ExpandSuperscript(2, '\xB2');
-  prep_.ExpandSuperscript(3, '\xB3');
+  prep_.ExpandSuperscript(2, kSquare);
+  prep_.ExpandSuperscript(3, kCube);
   prep_.ExpandPowers();
   split_.SplitBracketTerms();
 

@@ -5,12 +5,11 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/Cp1254.h"
 #include "engine/Errors.h"
 
 namespace velsira {
 namespace {
-
-constexpr char kSquare = '\xB2';
 
 bool joinsChain(std::string_view op) { return op == "*" || op == "/"; }
 

@@ -95,6 +95,10 @@ constexpr std::string_view operator""_cp() {
 }
 }  // namespace literals
 
+// The superscript two and three: x² and x³ in every text of the engine.
+inline constexpr char kSquare = "²"_cp[0];
+inline constexpr char kCube = "³"_cp[0];
+
 // Code page 1254 bytes to UTF-8; an undefined byte becomes "?".
 std::string cp1254ToUtf8(std::string_view text);
 // UTF-8 to code page 1254; a character the code page cannot hold becomes "?".

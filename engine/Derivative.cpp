@@ -4,15 +4,13 @@
 #include <vector>
 
 #include "engine/CombinationRule.h"
+#include "engine/Cp1254.h"
 #include "engine/ElementaryRules.h"
 #include "engine/Errors.h"
 #include "engine/OuterFunction.h"
 
 namespace velsira {
 namespace {
-
-constexpr char kSquare = '\xB2';
-constexpr char kCube = '\xB3';
 
 }  // namespace
 

@@ -31,8 +31,6 @@ constexpr std::array<NameRow, 9> kNameTable = {{
     {"x", "1"},
 }};
 
-const char kSquare = '\xB2';
-const char kCube = '\xB3';
 
 }  // namespace
 

@@ -20,7 +20,6 @@
 namespace velsira {
 namespace {
 
-const char kSquare = '\xB2';
 
 // The decimal text of a 128-bit integer.
 std::string Int128ToText(__int128 v) {

@@ -17,9 +17,6 @@
 namespace velsira {
 namespace {
 
-const char kSquare = '\xB2';
-const char kCube = '\xB3';
-
 // Shown once for every "[" or "]" of the input.
 constexpr std::string_view kBracketWarning = "İntegral hesabı yaptırırken,köşeli parantez kullanmayınız..."_cp;
 // Shown once for every "*" or "/" of the input.

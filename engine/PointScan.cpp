@@ -21,6 +21,7 @@
 #include <limits>
 
 #include "engine/Arithmetic.h"
+#include "engine/Cp1254.h"
 #include "engine/Errors.h"
 #include "engine/NumberText.h"
 #include "engine/Preparation.h"
@@ -33,11 +34,11 @@ namespace {
 
 // Markers of the plan's template text: x, and x squared or cubed by a
 // superscript written right after it.
-constexpr char kX = '\x01';
-constexpr char kSquare = '\x02';
-constexpr char kCube = '\x03';
+constexpr char kXMarker = '\x01';
+constexpr char kSquaredXMarker = '\x02';
+constexpr char kCubedXMarker = '\x03';
 
-bool isMarker(char c) { return c == kX || c == kSquare || c == kCube; }
+bool isMarker(char c) { return c == kXMarker || c == kSquaredXMarker || c == kCubedXMarker; }
 
 size_t markerCount(std::string_view t) {
   size_t n = 0;
@@ -72,7 +73,7 @@ bool markPowers(std::string& t, char c, char marker) {
     }
     // The value's digits directly before c, and nothing else back to the
     // operator before them: the preparation writes the power there.
-    if (marker == 0 || from + 1 != p || t[p - 1] != kX) return false;
+    if (marker == 0 || from + 1 != p || t[p - 1] != kXMarker) return false;
     out.back() = marker;
   }
   t = std::move(out);
@@ -119,12 +120,12 @@ bool PointScan::plan(const std::string& input) {
 
   // The preparation of the calculation, with x held open.
   std::string t;
-  Calculation::substituteX(input, std::string_view(&kX, 1), true, t);
+  Calculation::substituteX(input, std::string_view(&kXMarker, 1), true, t);
   t = Preparation::substituteConstants(t);
-  if (!markPowers(t, '\xB2', kSquare)) return false;
-  t = Preparation::expandSuperscript(t, 2, '\xB2');
-  if (!markPowers(t, '\xB3', kCube)) return false;
-  t = Preparation::expandSuperscript(t, 3, '\xB3');
+  if (!markPowers(t, kSquare, kSquaredXMarker)) return false;
+  t = Preparation::expandSuperscript(t, 2, kSquare);
+  if (!markPowers(t, kCube, kCubedXMarker)) return false;
+  t = Preparation::expandSuperscript(t, 3, kCube);
   if (!markPowers(t, '^', 0)) return false;
   t = Preparation::expandPowers(t);
 
@@ -193,12 +194,12 @@ bool PointScan::planFactor(std::string_view name, std::string_view argument, Fac
     if (markerCount(piece) > 0) {
       if (piece.size() != 1) return false;  // the value's digits would run into other characters
       constant = false;
-      if (piece[0] == kX) piecePlan.kind = PlanPiece::X;
-      if (piece[0] == kSquare) {
+      if (piece[0] == kXMarker) piecePlan.kind = PlanPiece::X;
+      if (piece[0] == kSquaredXMarker) {
         piecePlan.kind = PlanPiece::Square;
         usesSquare_ = true;
       }
-      if (piece[0] == kCube) {
+      if (piece[0] == kCubedXMarker) {
         piecePlan.kind = PlanPiece::Cube;
         usesCube_ = true;
       }

@@ -115,23 +115,6 @@ const std::vector<PadKey>& TForm1::PadKeys() {
   return keys;
 }
 
-const std::vector<OperationButton>& TForm1::OperationButtons() {
-  static const std::vector<OperationButton> buttons = {
-      {"Button6", "Bilimsel Hesaplama", 16, 312, 113, 25},
-      {"Button1", "Türev Al"_cp, 136, 312, 97, 25},
-      {"Button4", "İntegral Al"_cp, 240, 312, 89, 25},
-      {"Button3", "Sonuçları Temizle"_cp, 528, 312, 105, 25},
-      {"Button2", "Basit Denklem Çözme"_cp, 16, 344, 113, 25},
-      {"Button17", "Delta-Epsilon", 136, 344, 97, 25},
-      {"Button14", "Grafik Çiz"_cp, 240, 344, 89, 25},
-      {"Button39", "Karışık Denklem Çözme"_cp, 120, 376, 121, 25},
-      {"Button24", "Yerine Yaz", 16, 400, 97, 25},
-      {"Button12", "h(x)", 456, 16, 33, 25},
-      {"Button18", "Limit", 360, 44, 41, 25},
-  };
-  return buttons;
-}
-
 void TForm1::Perform(const std::function<void()>& handler) {
   // An operation that ends with the input text it started with leaves the
   // caret and the selection where they were, whether it succeeded or not.

@@ -32,13 +32,6 @@ struct PadKey {
   std::string_view inserted;
 };
 
-// One operation button: component name, caption, place and size.
-struct OperationButton {
-  std::string_view name;
-  std::string_view caption;
-  int x, y, width, height;
-};
-
 class TForm1 {
  public:
   static constexpr std::string_view kCaption = "Velsira Version 1.0";
@@ -81,7 +74,6 @@ class TForm1 {
   // Returns false for a name that is not a pad button.
   bool PadClick(std::string_view name);
   static const std::vector<PadKey>& PadKeys();
-  static const std::vector<OperationButton>& OperationButtons();
 
   // Runs one click handler as the event loop does: an error ends it and is
   // shown in the error box; what it wrote stays. When the input box ends

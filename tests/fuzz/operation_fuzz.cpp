@@ -1,5 +1,5 @@
 // A fuzz target for one operation of the main window (VELSIRA_FUZZ_OPERATION
-// names its row in Operations.h): the fuzzed input box, selection, angle
+// names its row in model/Operations.h): the fuzzed input box, selection, angle
 // unit, number entry and dialog answers go to a fresh program state, the
 // click handler runs as the event loop runs it, and the state it leaves is
 // checked: the error box shows one of the program's messages, the result
@@ -9,22 +9,20 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 
 #include "model/Form1.h"
+#include "model/Operations.h"
 #include "model/RecordingPlatform.h"
 #include "tests/fuzz/FuzzChecks.h"
 #include "tests/fuzz/FuzzInput.h"
-#include "tests/fuzz/Operations.h"
 #include "worklists/WorkForm.h"
 
 namespace velsira::testing {
 namespace {
 
-const FuzzedOperation& fuzzedOperation() {
-  for (const FuzzedOperation& op : kFuzzedOperations)
-    if (std::strcmp(op.name, VELSIRA_FUZZ_OPERATION) == 0) return op;
+const Operation& fuzzedOperation() {
+  if (const Operation* op = findOperation(VELSIRA_FUZZ_OPERATION)) return *op;
   std::fprintf(stderr, "no operation named %s\n", VELSIRA_FUZZ_OPERATION);
   std::abort();
 }
@@ -35,7 +33,7 @@ struct Program {
   TForm1 form{form2, recording.platform};
 };
 
-void run(const FuzzedOperation& op, const FuzzCase& c) {
+void run(const Operation& op, const FuzzCase& c) {
   Program p;
   TForm1& form = p.form;
   if (c.unit == 1) form.RadioButton2Click();
@@ -44,7 +42,7 @@ void run(const FuzzedOperation& op, const FuzzCase& c) {
   const long length = form.Memo1.Length();
   form.Memo1.SetSelection(length * static_cast<long>(c.selStart) / 255,
                           length * static_cast<long>(c.selLength) / 255);
-  if (op.readsEntry) form.Edit1.Text = c.entry;
+  if (op.reads == Reads::InputAndEntry) form.Edit1.Text = c.entry;
   for (int k = 0; k < op.dialogs && k < static_cast<int>(c.answers.size()); ++k)
     p.recording.dialogs.answers.push_back(c.answers[static_cast<size_t>(k)]);
   const std::string before = form.Memo1.Text();
@@ -87,7 +85,7 @@ void run(const FuzzedOperation& op, const FuzzCase& c) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace velsira::testing;
-  static const FuzzedOperation& op = fuzzedOperation();
+  static const velsira::Operation& op = fuzzedOperation();
   run(op, readFuzzCase(data, size));
   return 0;
 }

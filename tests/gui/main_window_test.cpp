@@ -12,6 +12,7 @@
 
 #include "app/BoxText.h"
 #include "app/MainWindow.h"
+#include "model/Operations.h"
 #include "model/RecordingPlatform.h"
 #include "engine/Cp1254.h"
 #include "engine/Errors.h"
@@ -75,11 +76,11 @@ TEST_F(MainWindowTest, EveryControlStandsAtItsPlace) {
       EXPECT_FALSE(b->icon().isNull()) << key.name;
     }
   }
-  for (const OperationButton& op : TForm1::OperationButtons()) {
-    QAbstractButton* b = window.button(op.name);
-    ASSERT_NE(b, nullptr) << op.name;
-    EXPECT_EQ(b->geometry(), QRect(op.x, op.y, op.width, op.height)) << op.name;
-    EXPECT_EQ(b->text(), utf8(op.caption)) << op.name;
+  for (const Operation& op : kOperations) {
+    QAbstractButton* b = window.button(op.button);
+    ASSERT_NE(b, nullptr) << op.button;
+    EXPECT_EQ(b->geometry(), QRect(op.x, op.y, op.width, op.height)) << op.button;
+    EXPECT_EQ(b->text(), utf8(op.caption)) << op.button;
   }
   EXPECT_EQ(window.Memo1()->geometry(), QRect(16, 88, 305, 201));
   EXPECT_EQ(window.Memo2()->geometry(), QRect(336, 88, 321, 201));
@@ -188,18 +189,18 @@ TEST_F(MainWindowTest, AnErrorShowsTheErrorBoxAndKeepsThePartialOutput) {
 TEST_F(MainWindowTest, EveryWiredOperationButtonAnswers) {
   // Each operation ends in the result box, the input box or a message or
   // error box; the dialogs answer with their defaults.
-  for (const OperationButton& op : TForm1::OperationButtons()) {
-    if (op.name == "Button14" || op.name == "Button3") continue;
+  for (const Operation& op : kOperations) {
+    if (op.button == "Button14" || op.button == "Button3") continue;
     model.Memo1.SetText("[(1x²+2x+1)]");
     model.Memo2.Clear();
     window.pullFromModel();
     ui.messages.messages.clear();
     ui.messages.error.reset();
-    click(op.name);
+    click(op.button);
     const bool answered = !window.Memo2()->toPlainText().isEmpty() ||
                           window.Memo1()->toPlainText() != QStringLiteral("[(1x²+2x+1)]") ||
                           !ui.messages.messages.empty() || ui.messages.error.has_value();
-    EXPECT_TRUE(answered) << op.name;
+    EXPECT_TRUE(answered) << op.button;
   }
 }
 

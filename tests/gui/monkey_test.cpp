@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "app/MainWindow.h"
+#include "model/Operations.h"
 #include "model/RecordingPlatform.h"
 #include "engine/Cp1254.h"
 #include "tests/fuzz/ProgramMessages.h"
@@ -76,7 +77,7 @@ class MonkeyTest : public ::testing::Test {
     window.show();
     QCoreApplication::processEvents();
     for (const PadKey& key : TForm1::PadKeys()) buttons.emplace_back(key.name);
-    for (const OperationButton& op : TForm1::OperationButtons()) buttons.emplace_back(op.name);
+    for (const Operation& op : kOperations) buttons.emplace_back(op.button);
     const Interruption interrupt = [this] { clickInsideAHandler(); };
     messages.interrupt = interrupt;
     dialogs.interrupt = interrupt;
