@@ -138,7 +138,8 @@ std::string BracketWriter::factorProduct(const Tree& t, bool& negative) {
   for (size_t i = 1; i < operands.size(); ++i) operandPart = Tree::Binary(K::Mul, operandPart, *operands[i]);
   for (const Tree* f : named) units.push_back(factorUnit(*f));
   const bool number = operands.size() == 1 && IsPlainNumber(*operands[0]);
-  if (number && !units.empty()) units[0] = EngineNumber(operands[0]->text) + units[0];
+  const bool namedFirst = !units.empty() && units[0][0] != '(';
+  if (number && namedFirst) units[0] = EngineNumber(operands[0]->text) + units[0];
   else if (operands.empty() && !units.empty()) {
   } else if (auto unit = tryWrite([&] { return factorUnit(operandPart); })) units.insert(units.begin(), *unit);
   else

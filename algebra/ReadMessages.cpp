@@ -22,10 +22,10 @@ constexpr std::array<MessageRow, 6> kMessages = {{
     {ReadProblem::TooLong, "İfade 10.000 karakterden uzun; okunmadı"},
 }};
 
-// At most 40 bytes of detail, cut at a character boundary, "…" where cut.
+// At most 80 bytes of detail, cut at a character boundary, "…" where cut.
 std::string shortened(std::string_view detail) {
-  if (detail.size() <= 40) return std::string(detail);
-  size_t cut = 40;
+  if (detail.size() <= 80) return std::string(detail);
+  size_t cut = 80;
   while (cut > 0 && (static_cast<unsigned char>(detail[cut]) & 0xC0) == 0x80) --cut;
   return std::string(detail.substr(0, cut)) + "…";
 }

@@ -231,17 +231,17 @@ Tree Parser::limit() {
     Tree a = point();
     if (paren) expect(K::Close, "')'");
     if (at(K::Implicit)) take();
-    return Tree{T::Limit, {}, {}, {expression(), std::move(a)}};
+    return Tree::With(Tree::Unary(T::Limit, expression()), std::move(a));
   }
   if (!at(K::Open)) expected("'(' ya da 'x→'");
   Tree f = group();
   if (at(K::Semicolon)) take();
   if (at(K::Implicit)) take();
-  if (at(K::End)) return Tree{T::Limit, {}, {}, {std::move(f)}};
+  if (at(K::End)) return Tree::Unary(T::Limit, std::move(f));
   expect(K::X, "'x='");
   expect(K::Equals, "'='");
-  if (at(K::End)) return Tree{T::Limit, {}, {}, {std::move(f)}};
-  return Tree{T::Limit, {}, {}, {std::move(f), point()}};
+  if (at(K::End)) return Tree::Unary(T::Limit, std::move(f));
+  return Tree::Binary(T::Limit, std::move(f), point());
 }
 
 }  // namespace

@@ -41,12 +41,18 @@ struct Tree {
   std::string param;  // the base, degree or count of a Call ("" when none)
   std::vector<Tree> kids;
 
+  // The builders move their subtrees in (a brace list would copy them).
   static Tree Number(std::string digits) { return Tree{Kind::Number, std::move(digits), {}, {}}; }
   static Tree Leaf(Kind k) { return Tree{k, {}, {}, {}}; }
-  static Tree Unary(Kind k, Tree a) { return Tree{k, {}, {}, {std::move(a)}}; }
-  static Tree Binary(Kind k, Tree a, Tree b) { return Tree{k, {}, {}, {std::move(a), std::move(b)}}; }
+  static Tree Unary(Kind k, Tree a) { return With(Tree{k, {}, {}, {}}, std::move(a)); }
+  static Tree Binary(Kind k, Tree a, Tree b) { return With(With(Tree{k, {}, {}, {}}, std::move(a)), std::move(b)); }
   static Tree Call(std::string name, Tree arg, std::string param = {}) {
-    return Tree{Kind::Call, std::move(name), std::move(param), {std::move(arg)}};
+    return With(Tree{Kind::Call, std::move(name), std::move(param), {}}, std::move(arg));
+  }
+  static Tree With(Tree t, Tree kid) {
+    t.kids.reserve(2);
+    t.kids.push_back(std::move(kid));
+    return t;
   }
 };
 
