@@ -5,10 +5,12 @@
 #include <functional>
 #include <map>
 #include <new>
+#include <optional>
 #include <stdexcept>
 
 #include "app/model/Form1.h"
 #include "app/model/RecordingPlatform.h"
+#include "batch/OrdinaryNotation.h"
 #include "engine/Cp1254.h"
 #include "plot/PlotWindow.h"
 #include "engine/Text.h"
@@ -139,13 +141,35 @@ json BatchSession::Handle(const json& request) {
         else throw RequestError("every answer must be a string or null");
       }
     }
+    if (request.contains("notation")) {
+      const std::string notation = stringField(request, "notation");
+      if (notation != "ordinary" && notation != "program")
+        throw RequestError("field 'notation' must be \"ordinary\" or \"program\"");
+    }
   } catch (const RequestError& e) {
     return {{"error", e.what()}};
   }
 
   s.recording.messages.messages.clear();
   s.recording.messages.error.reset();
-  form.Perform(handler);
+  // Ordinary notation: the input is converted before the operation runs; a
+  // text that cannot be read or converted runs nothing. The frame of
+  // "limit" is the converted text itself.
+  const bool ordinary = request.value("notation", "") == "ordinary" && ReadsInput(op);
+  std::optional<NotationOutcome> notation;
+  if (ordinary) {
+    // The request's own text, which may hold signs the box's code page
+    // has not (×, −, →, π, ⁴).
+    const std::string source = request.contains("input") ? request["input"].get<std::string>() : toUtf8Lines(form.Memo1.Text());
+    notation = ConvertForOp(op, source);
+    if (notation->converted) {
+      form.Memo1.SetText(toEngineText(*notation->converted));
+      form.Memo1.SetSelection(form.Memo1.Length(), 0);
+      if (op != "limit") form.Perform(handler);
+    }
+  } else {
+    form.Perform(handler);
+  }
 
   json response;
   const ResultBox& result = form.Memo2;
@@ -159,6 +183,10 @@ json BatchSession::Handle(const json& request) {
   for (const auto& m : s.recording.messages.messages) messages.push_back(toUtf8Lines(m));
   response["messages"] = messages;
   response["error"] = s.recording.messages.error ? json(toUtf8Lines(*s.recording.messages.error)) : json(nullptr);
+  if (notation) {
+    response["converted"] = notation->converted ? json(*notation->converted) : json(nullptr);
+    if (!notation->converted) response["error"] = notation->error;
+  }
   response["windows"] = {{"plot", s.recording.plot.Visible()}, {"progress", s.recording.progress.Visible()}};
   const ProgressBar& bar = s.recording.progress.ProgressBar1;
   response["progress"] = {{"min", bar.Min()}, {"max", bar.Max()}, {"position", bar.Position()}};
