@@ -10,7 +10,10 @@
 #include <QTextLayout>
 #include <QToolButton>
 
+#include "algebra/Conversion.h"
+#include "algebra/Reader.h"
 #include "app/BoxText.h"
+#include "app/model/InputConversion.h"
 #include "ui/Look.h"
 #include "ui/PadPictures.h"
 #include "engine/Cp1254.h"
@@ -43,6 +46,37 @@ constexpr OperationHandler kOperationHandlers[] = {
     {"Button17", &TForm1::Button17Click}, {"Button18", &TForm1::Button18Click},
     {"Button24", &TForm1::Button24Click}, {"Button39", &TForm1::Button39Click},
 };
+
+// The syntax each operation button converts ordinary notation into.
+struct ButtonOperation {
+  std::string_view name;
+  algebra::Operation op;
+};
+constexpr ButtonOperation kButtonOperations[] = {
+    {"Button1", algebra::Operation::Derive},        {"Button4", algebra::Operation::Integrate},
+    {"Button6", algebra::Operation::Calc},          {"Button24", algebra::Operation::At},
+    {"Button2", algebra::Operation::Quadratic},     {"Button39", algebra::Operation::Roots},
+    {"Button14", algebra::Operation::Plot},         {"Button17", algebra::Operation::DeltaEpsilon},
+};
+
+std::optional<algebra::Operation> operationOf(std::string_view name) {
+  for (const auto& b : kButtonOperations)
+    if (b.name == name) return b.op;
+  return std::nullopt;
+}
+
+// The typed text read as ordinary notation and written in op's syntax, in
+// the engine's code page with CR LF; nullopt when it cannot be.
+InputConverter converterOf(const QString& typed, algebra::Operation op) {
+  return [typed, op]() -> std::optional<std::string> {
+    try {
+      const std::string text = algebra::ToProgramSyntax(algebra::Read(typed.toStdString()), op);
+      return utf8ToCp1254(replaceAll(text, "\n", "\r\n"));
+    } catch (const std::runtime_error&) {
+      return std::nullopt;
+    }
+  };
+}
 
 Handler handlerOf(std::string_view name) {
   for (const auto& h : kOperationHandlers)
@@ -116,6 +150,12 @@ void Form1Window::buildBoxes() {
                Qt::black);
   }
 
+  // The line under the boxes that says when the input was converted.
+  conversion_ = new QLabel(this);
+  conversion_->setObjectName(QStringLiteral("Label3"));
+  conversion_->setGeometry(16, 291, 641, 18);
+  setColours(conversion_, QPalette::Window, look::kPurple, QPalette::WindowText, Qt::white);
+
   edit1_ = new QLineEdit(this);
   edit1_->setObjectName(QStringLiteral("Edit1"));
   edit1_->setGeometry(16, 376, 97, 21);
@@ -130,8 +170,8 @@ void Form1Window::buildOperationButtons() {
     // "h(x)" and "Limit" stand with the pad and leave the caret in the input box.
     if (b.name == "Button12" || b.name == "Button18") button->setFocusPolicy(Qt::NoFocus);
     if (Handler handler = handlerOf(b.name)) {
-      connect(button, &QPushButton::clicked, this,
-              [this, handler] { run([this, handler] { (model_.*handler)(); }); });
+      const std::optional<algebra::Operation> op = operationOf(b.name);
+      connect(button, &QPushButton::clicked, this, [this, handler, op] { runOperation(handler, op); });
     }
   }
 }
@@ -192,6 +232,40 @@ void Form1Window::run(const std::function<void()>& handler) {
   running_ = true;
   pushToModel();
   model_.Perform(handler);
+  pullFromModel();
+  running_ = false;
+  if (closePending_) {
+    closePending_ = false;
+    close();
+  }
+}
+
+void Form1Window::runOperation(Handler handler, std::optional<algebra::Operation> op) {
+  if (running_) return;
+  std::optional<std::string> converted;
+  QString typed;
+  if (op) {
+    pushToModel();
+    typed = memo1_->text();
+    converted = ConvertedInput(model_, handler, converterOf(typed, *op));
+  }
+  if (!converted) {
+    conversion_->clear();
+    run([this, handler] { (model_.*handler)(); });
+    return;
+  }
+  running_ = true;
+  pushToModel();
+  model_.Memo1.SetText(*converted);
+  model_.Memo1.SetSelection(model_.Memo1.Length(), 0);
+  model_.Perform([this, handler] { (model_.*handler)(); });
+  // The box takes the text the operation leaves in one edit, which Ctrl+Z
+  // takes back to what the user typed.
+  QTextCursor all(memo1_->document());
+  all.select(QTextCursor::Document);
+  all.insertText(toWidgetText(model_.Memo1.Text()));
+  conversion_->setText(caption("Girişiniz programın yazımına çevrildi: "_cp) + typed + QStringLiteral(" → ") +
+                       toWidgetText(*converted).replace(QLatin1Char('\n'), QLatin1Char(' ')));
   pullFromModel();
   running_ = false;
   if (closePending_) {
