@@ -141,7 +141,8 @@ Tree superscript(const Token& token) {
 
 Tree Parser::postfix() {
   Tree tree = primary();
-  while (at(K::Super) || at(K::Bang)) {
+  for (size_t count = 0; at(K::Super) || at(K::Bang); ++count) {
+    if (count == kDepthLimit) RaiseRead(ReadProblem::TooDeep, peek().position);
     const Token& token = take();
     if (token.kind == K::Bang) tree = Tree::Call("fact", std::move(tree));
     else tree = Tree::Binary(T::Pow, std::move(tree), superscript(token));
