@@ -2,7 +2,6 @@
 // syntax has (one table), flattening, number texts and messages.
 #include "algebra/ConversionParts.h"
 
-#include <array>
 
 #include "algebra/Reader.h"
 
@@ -21,7 +20,7 @@ struct NameRow {
   unsigned uses;
 };
 
-constexpr std::array<NameRow, 29> kNames = {{
+constexpr NameRow kNames[] = {
     {"sin", "Sin", kDerive | kNumeric | kIntegral},   {"cos", "Cos", kDerive | kNumeric | kIntegral},
     {"tan", "Tan", kDerive | kNumeric | kIntegral},   {"cot", "Cot", kDerive | kNumeric | kIntegral},
     {"sec", "Sec", kDerive | kNumeric},               {"csc", "Csc", kDerive | kNumeric},
@@ -37,7 +36,7 @@ constexpr std::array<NameRow, 29> kNames = {{
     {"sqrt", "Kök", kDerive | kNumeric},              {"root", "Kök", kDerive | kNumeric},
     {"fact", "!", kNumeric},                          {"perm", "Per", kNumeric},
     {"comb", "Kom", kNumeric},
-}};
+};
 
 unsigned useOf(Operation op) {
   if (op == Operation::Derive) return kDerive;

@@ -1,7 +1,6 @@
 // The reader's messages.
 #include "algebra/ReadMessages.h"
 
-#include <array>
 
 #include "algebra/Reader.h"
 
@@ -13,14 +12,14 @@ struct MessageRow {
   std::string_view text;  // %p the position, %s the detail
 };
 
-constexpr std::array<MessageRow, 6> kMessages = {{
+constexpr MessageRow kMessages[] = {
     {ReadProblem::Expected, "%p. karakterde %s bekleniyordu"},
     {ReadProblem::UnknownName, "%p. karakterde bilinmeyen ad: '%s'"},
     {ReadProblem::UnknownChar, "%p. karakterde okunamayan karakter: '%s'"},
     {ReadProblem::BrokenText, "%p. karakterde geçersiz UTF-8 baytı"},
     {ReadProblem::TooDeep, "%p. karakterde iç içe en çok 200 düzey okunur"},
     {ReadProblem::TooLong, "İfade 10.000 karakterden uzun; okunmadı"},
-}};
+};
 
 // At most 80 bytes of detail, cut at a character boundary, "…" where cut.
 std::string shortened(std::string_view detail) {

@@ -56,7 +56,8 @@ Tree Read(std::string_view utf8);
 // The tree as plain ASCII that GiNaC's parser and SymPy's sympify both read:
 // "*", "^", a decimal point, pi, lower-case function names, log for the
 // natural logarithm (log(x)/log(10) for the base-10 one), sqrt, exp, and
-// exp(1) for e.
+// exp(1) for e. An equation is written as its left side less its right, a
+// limit as its function.
 std::string PlainText(const Tree& tree);
 
 // PlainText(Read(utf8)).

@@ -1,7 +1,6 @@
 // The tokenizer of the reader.
 #include "algebra/Tokens.h"
 
-#include <array>
 
 #include "algebra/ReadMessages.h"
 #include "algebra/Reader.h"
@@ -22,7 +21,7 @@ struct NameRow {
 
 // Every name the reader knows; a run of letters is cut into the longest
 // names that match from its start.
-constexpr std::array<NameRow, 59> kNames = {{
+constexpr NameRow kNames[] = {
     {U"x", "x", Param::None},         {U"pi", "pi", Param::None},       {U"π", "pi", Param::None},
     {U"e", "e", Param::None},         {U"lim", "lim", Param::None},
     {U"sin", "sin", Param::None},     {U"cos", "cos", Param::None},     {U"tan", "tan", Param::None},
@@ -44,7 +43,7 @@ constexpr std::array<NameRow, 59> kNames = {{
     {U"ustel", "power", Param::Required}, {U"kuvvet", "kuvvet", Param::Required},
     {U"per", "perm", Param::Required}, {U"kom", "comb", Param::Required}, {U"abs", "abs", Param::None},
     {U"mutlak", "abs", Param::None},
-}};
+};
 
 char32_t lower(char32_t c) {
   if (c >= 'A' && c <= 'Z') return c - 'A' + 'a';
