@@ -156,8 +156,8 @@ void Refuse(Problem problem, Operation op, const Tree* part) {
     case Problem::Equation: throw ConversionError("Denklem ('=') yalnız Basit Denklem Çözme ve Karışık Denklem Çözme ile yazılır");
     case Problem::Limit: throw ConversionError("Limit ('lim') yalnız Limit ve Delta-Epsilon ile yazılır");
     case Problem::NoPoint: throw ConversionError("Delta-Epsilon için limit noktası gerekir, ör: lim(2x+1) ve alt satırda x=3");
-    case Problem::NotLinear: throw ConversionError(quoted + " tam sayı katsayılı doğrusal bir fonksiyon (Mx+B, M≠0) değil; " + button + " yalnız bunu yazabilir");
-    case Problem::NotQuadratic: throw ConversionError(quoted + " tam sayı katsayılı ikinci derece bir ifade (ax²+bx+c, a≠0) değil ya da katsayıları çok uzun; Basit Denklem Çözme yalnız bunu yazabilir");
+    case Problem::NotLinear: throw ConversionError(quoted + " tam sayı katsayılı doğrusal bir fonksiyon (Mx+B, M sıfır değil) değil; " + button + " yalnız bunu yazabilir");
+    case Problem::NotQuadratic: throw ConversionError(quoted + " tam sayı katsayılı ikinci derece bir ifade (ax²+bx+c, a sıfır değil) değil ya da katsayıları çok uzun; Basit Denklem Çözme yalnız bunu yazabilir");
     case Problem::TooLongNumber: throw ConversionError("Sayı, programın yazımında yazılamayacak kadar uzun");
     case Problem::IntegralForm: throw ConversionError(quoted + " kısmı İntegral Al yazımıyla yazılamaz: İntegral Al yalnız tam sayı katsayılı polinomları ve doğrusal içli Sin, Cos, Tan, Cot, Sinh, Cosh, Tanh, Coth'u toplar");
   }
