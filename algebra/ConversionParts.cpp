@@ -137,6 +137,12 @@ std::optional<Application> ApplicationOf(const Tree& t, Operation op) {
   const bool numeric = IsNumeric(op);
   if (op != Operation::Derive && !numeric) return std::nullopt;
   if (t.kind == K::Pow && IsPlainNumber(t.kids[1])) return Application{"Kuvvet" + EngineNumber(t.kids[1].text), &t.kids[0]};
+  // u^(1/n) is the n-th root.
+  const Tree* e = t.kind == K::Pow ? &t.kids[1] : nullptr;
+  if (e && e->kind == K::Div && e->kids[0].kind == K::Number && e->kids[0].text == "1" && IsPlainNumber(e->kids[1])) {
+    const std::string n = EngineNumber(e->kids[1].text);
+    return Application{n == "2" ? "Kök" : "Kök" + n, &t.kids[0]};
+  }
   if (t.kind == K::Pow && IsPlainNumber(t.kids[0])) return Application{"Üstel" + EngineNumber(t.kids[0].text), &t.kids[1]};
   const bool exp = (t.kind == K::Pow && t.kids[0].kind == K::E) || (t.kind == K::Call && t.text == "exp");
   if (exp) return Application{numeric ? "Üstel" + std::string(kEulerText) : "Üstele", &t.kids.back()};

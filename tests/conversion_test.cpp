@@ -92,6 +92,8 @@ const Row kRows[] = {
     {Operation::Derive, "sin(cos(tan(x)))", ""},
     {Operation::Derive, "|x|", ""},
     {Operation::Derive, "x^x", ""},
+    {Operation::Derive, "(x^2+1)^(1/2)", "[Kök(x²+1)]"},
+    {Operation::Derive, "x^(1/3)", "[Kök3(x)]"},
     {Operation::Derive, "sin(x)^x", ""},
     {Operation::Integrate, "(x²)+Sin(x)", "(x²)+Sin(x)"},
     {Operation::Integrate, "x sin(x)", ""},
