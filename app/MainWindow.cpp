@@ -10,7 +10,10 @@
 #include <QTextLayout>
 #include <QToolButton>
 
+#include "algebra/Conversion.h"
+#include "algebra/Reader.h"
 #include "app/BoxText.h"
+#include "model/InputConversion.h"
 #include "ui/Look.h"
 #include "ui/PadPictures.h"
 #include "engine/Cp1254.h"
@@ -32,6 +35,19 @@ QString componentName(std::string_view name) {
 
 // A click handler of the main-window model.
 using Handler = void (TForm1::*)();
+// The typed text read as ordinary notation and written in op's syntax, in
+// the engine's code page with CR LF; nullopt when it cannot be.
+InputConverter converterOf(const QString& typed, algebra::Operation op) {
+  return [typed, op]() -> std::optional<std::string> {
+    try {
+      const std::string text = algebra::ToProgramSyntax(algebra::Read(typed.toStdString()), op);
+      return utf8ToCp1254(replaceAll(text, "\n", "\r\n"));
+    } catch (const std::runtime_error&) {
+      return std::nullopt;
+    }
+  };
+}
+
 
 void setColours(QWidget* w, QPalette::ColorRole role, const QColor& background,
                 QPalette::ColorRole textRole, const QColor& text) {
@@ -99,6 +115,12 @@ void Form1Window::buildBoxes() {
                Qt::black);
   }
 
+  // The line under the boxes that says when the input was converted.
+  conversion_ = new QLabel(this);
+  conversion_->setObjectName(QStringLiteral("Label3"));
+  conversion_->setGeometry(16, 291, 641, 18);
+  setColours(conversion_, QPalette::Window, look::kPurple, QPalette::WindowText, Qt::white);
+
   edit1_ = new QLineEdit(this);
   edit1_->setObjectName(QStringLiteral("Edit1"));
   edit1_->setGeometry(16, 376, 97, 21);
@@ -113,8 +135,8 @@ void Form1Window::buildOperationButtons() {
     // "h(x)" and "Limit" stand with the pad and leave the caret in the input box.
     if (op.button == "Button12" || op.button == "Button18") button->setFocusPolicy(Qt::NoFocus);
     const Handler handler = op.click;
-    connect(button, &QPushButton::clicked, this,
-            [this, handler] { run([this, handler] { (model_.*handler)(); }); });
+    const std::optional<algebra::Operation> converts = algebra::OperationNamed(op.name);
+    connect(button, &QPushButton::clicked, this, [this, handler, converts] { runOperation(handler, converts); });
   }
 }
 
@@ -174,6 +196,40 @@ void Form1Window::run(const std::function<void()>& handler) {
   running_ = true;
   pushToModel();
   model_.Perform(handler);
+  pullFromModel();
+  running_ = false;
+  if (closePending_) {
+    closePending_ = false;
+    close();
+  }
+}
+
+void Form1Window::runOperation(Handler handler, std::optional<algebra::Operation> op) {
+  if (running_) return;
+  std::optional<std::string> converted;
+  QString typed;
+  if (op) {
+    pushToModel();
+    typed = memo1_->text();
+    converted = ConvertedInput(model_, handler, converterOf(typed, *op));
+  }
+  if (!converted) {
+    conversion_->clear();
+    run([this, handler] { (model_.*handler)(); });
+    return;
+  }
+  running_ = true;
+  pushToModel();
+  model_.Memo1.SetText(*converted);
+  model_.Memo1.SetSelection(model_.Memo1.Length(), 0);
+  model_.Perform([this, handler] { (model_.*handler)(); });
+  // The box takes the text the operation leaves in one edit, which Ctrl+Z
+  // takes back to what the user typed.
+  QTextCursor all(memo1_->document());
+  all.select(QTextCursor::Document);
+  all.insertText(toWidgetText(model_.Memo1.Text()));
+  conversion_->setText(caption("Girişiniz programın yazımına çevrildi: "_cp) + typed + QStringLiteral(" → ") +
+                       toWidgetText(*converted).replace(QLatin1Char('\n'), QLatin1Char(' ')));
   pullFromModel();
   running_ = false;
   if (closePending_) {

@@ -10,10 +10,12 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "algebra/Conversion.h"
 #include "app/TextBox.h"
 #include "model/Form1.h"
 
@@ -40,6 +42,12 @@ class Form1Window : public QWidget {
   // an error is shown in the error box. A click while a handler runs is
   // ignored, so no handler runs inside another.
   void run(const std::function<void()>& handler);
+  // Runs an operation button's handler. When the operation refuses the
+  // input box's text and op's syntax holds its reading as ordinary
+  // notation, it runs on the converted text instead, the line under the
+  // boxes says so, and Ctrl+Z in the input box brings back the typed text.
+  void runOperation(void (TForm1::*handler)(), std::optional<algebra::Operation> op);
+  QLabel* ConversionLine() const { return conversion_; }
   // The widgets' state into the model: texts (CR LF line breaks, code
   // page 1254) and the input box's selection.
   void pushToModel();
@@ -65,6 +73,7 @@ class Form1Window : public QWidget {
   QLineEdit* edit1_ = nullptr;
   QLabel* label1_ = nullptr;
   QLabel* label2_ = nullptr;
+  QLabel* conversion_ = nullptr;
   std::array<QRadioButton*, 3> radio_{};
   // The result box as last shown from the model, and through which set.
   QString shownResult_;

@@ -4,8 +4,10 @@
 
 #include <functional>
 #include <new>
+#include <optional>
 #include <stdexcept>
 
+#include "batch/OrdinaryNotation.h"
 #include "model/Form1.h"
 #include "model/Operations.h"
 #include "model/RecordingPlatform.h"
@@ -142,6 +144,33 @@ void applyFields(const json& request, TForm1& form, ScriptedDialogs& dialogs) {
   }
 }
 
+// "notation": "ordinary" reads the input (the request's own text, which may
+// hold signs the box's code page has not: ×, −, π, ⁴) as ordinary notation
+// and puts it into the box converted into the operation's syntax. nullopt
+// when the request asks for no conversion or op reads no input.
+std::optional<NotationOutcome> applyNotation(const json& request, const std::string& op, TForm1& form) {
+  const auto it = request.find("notation");
+  if (it == request.end()) return std::nullopt;
+  const std::string& notation = stringValue(*it, "notation");
+  if (notation != "ordinary" && notation != "program")
+    throw RequestError("field 'notation' must be \"ordinary\" or \"program\"");
+  if (notation != "ordinary" || !ReadsInput(op)) return std::nullopt;
+  const std::string source =
+      request.contains("input") ? request["input"].get<std::string>() : toUtf8Lines(form.Memo1.Text());
+  NotationOutcome outcome = ConvertForOp(op, source);
+  if (outcome.converted) {
+    form.Memo1.SetText(toEngineText(*outcome.converted));
+    form.Memo1.SetSelection(form.Memo1.Length(), 0);
+  }
+  return outcome;
+}
+
+// The text an ordinary input ran on, or the message why nothing ran.
+void writeNotation(json& response, const NotationOutcome& notation) {
+  response["converted"] = notation.converted ? json(*notation.converted) : json(nullptr);
+  if (!notation.converted) response["error"] = notation.error;
+}
+
 // The result box and the input box after the operation.
 void writeBoxes(json& response, TForm1& form) {
   const ResultBox& result = form.Memo2;
@@ -200,23 +229,30 @@ json BatchSession::Handle(const json& request) {
   State& s = *state_;
 
   std::function<void()> handler;
+  std::optional<NotationOutcome> notation;
   try {
     if (request.contains("trace") && !request["trace"].is_boolean())
       throw RequestError("field 'trace' must be true or false");
     handler = handlerFor(request, op, s.form);
     applyFields(request, s.form, s.recording.dialogs);
+    notation = applyNotation(request, op, s.form);
   } catch (const RequestError& e) {
     return {{"error", e.what()}};
   }
-  Run(handler);
-  return Response(request, op);
+  // A text that cannot be converted runs nothing; the frame of "limit" is
+  // the converted text itself.
+  const bool runs = !notation || (notation->converted && op != "limit");
+  Run(runs ? handler : std::function<void()>());
+  json response = Response(request, op);
+  if (notation) writeNotation(response, *notation);
+  return response;
 }
 
 void BatchSession::Run(const std::function<void()>& handler) {
   State& s = *state_;
   s.recording.messages.messages.clear();
   s.recording.messages.error.reset();
-  s.form.Perform(handler);
+  if (handler) s.form.Perform(handler);
 }
 
 json BatchSession::Response(const json& request, const std::string& op) {

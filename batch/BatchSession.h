@@ -34,7 +34,8 @@ class BatchSession {
   void Serve(std::istream& in, std::ostream& out, std::size_t maxLine = kMaxRequestLine);
 
  private:
-  // Runs one click handler with the message boxes emptied first.
+  // Runs one click handler (an empty one: none) with the message boxes
+  // emptied first.
   void Run(const std::function<void()>& handler);
   // The response to request after its operation op has run.
   nlohmann::json Response(const nlohmann::json& request, const std::string& op);

@@ -27,9 +27,12 @@ request left):
   answers    texts typed into the input dialogs; null is Cancel
   text       what "insert" puts at the caret, as a pad button
   trace      true: also return the fifteen work lists
+  notation   "ordinary": read input as ordinary notation (x^2+sin(x)) and
+             convert it to the op's syntax first ("program": as written)
 Response fields: result, display (as seen on screen), charset, input,
   selection, messages, error (the error box or null), windows, progress,
-  worklists (with trace). A bad line gets {"error": "..."}.
+  worklists (with trace), converted (with notation). A bad line gets
+  {"error": "..."}.
 
 Example:
   $ echo '{"op":"derive","input":"[(x²)]+[Sin(x)]"}' | velsira-batch

@@ -60,6 +60,29 @@ inline bool isRaisedMessage(std::string_view text, Quotes quotes) {
   return false;
 }
 
+// Whether text is a message of velsira-batch's "notation": "ordinary": the
+// reader's «N. karakterde ...» and «İfade 10.000 karakterden uzun ...», and
+// the conversion's refusals, which quote a part of the reading or name an
+// operation.
+inline bool isNotationMessage(std::string_view text) {
+  size_t digits = 0;
+  while (digits < text.size() && text[digits] >= '0' && text[digits] <= '9') ++digits;
+  if (digits > 0 && text.substr(digits).starts_with(". karakterde "_cp)) return true;
+  static const std::string_view fixed[] = {
+      "İfade 10.000 karakterden uzun; okunmadı"_cp,
+      "Sayı, programın yazımında yazılamayacak kadar uzun"_cp,
+      "Denklem ('=') yalnız Basit Denklem Çözme ve Karışık Denklem Çözme ile yazılır"_cp,
+      "Limit ('lim') yalnız Limit ve Delta-Epsilon ile yazılır"_cp,
+      "Delta-Epsilon için limit noktası gerekir, ör: lim(2x+1) ve alt satırda x=3"_cp,
+      "Bilimsel Hesaplama x içeren bir ifadeyi hesaplamaz; x'in bir değerdeki sonucu için Yerine Yaz'ı kullanınız"_cp,
+  };
+  for (std::string_view f : fixed)
+    if (text == f) return true;
+  // "'" + a part of the reading + "' kısmı ... yazılamaz..." or "' tam sayı katsayılı ...".
+  return text.starts_with("'") && (text.find("' kısmı "_cp) != std::string_view::npos ||
+                                   text.find("' tam sayı katsayılı "_cp) != std::string_view::npos);
+}
+
 // Whether shown, the text of the error box (a full stop appended when the
 // last character sorts after "."), is one of the program's messages.
 inline bool isProgramMessage(std::string_view shown, Quotes quotes) {

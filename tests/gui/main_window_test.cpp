@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextCursor>
@@ -286,6 +287,39 @@ TEST_F(MainWindowTest, TheCaretStaysWhenTheOperationLeavesTheTextAsItWas) {
   EXPECT_EQ(window.Memo1()->toPlainText(), QStringLiteral("[(1x)*Sin(1x)]"));
   EXPECT_EQ(caret(), 0);
   EXPECT_FALSE(hasSelection());
+}
+
+}  // namespace
+}  // namespace velsira
+
+namespace velsira {
+namespace {
+
+// Ctrl+Z as the user presses it in the input box.
+void pressUndo(QWidget* box) {
+  QKeyEvent press(QEvent::KeyPress, Qt::Key_Z, Qt::ControlModifier);
+  QCoreApplication::sendEvent(box, &press);
+}
+
+TEST_F(MainWindowTest, ARefusedOrdinaryInputRunsConvertedAndCtrlZBringsItBack) {
+  window.Memo1()->setText(QStringLiteral("x^2+sin(x)"));
+  click("Button1");
+  EXPECT_EQ(window.Memo2()->toPlainText(), QStringLiteral("(((2x))+((1)*(Cos(x))))"));
+  EXPECT_EQ(window.ConversionLine()->text(),
+            QStringLiteral("Girişiniz programın yazımına çevrildi: x^2+sin(x) → [(x²)]+[Sin(x)]"));
+  EXPECT_FALSE(ui.messages.error);
+  EXPECT_TRUE(ui.messages.messages.empty());
+  pressUndo(window.Memo1());
+  EXPECT_EQ(window.Memo1()->toPlainText(), QStringLiteral("x^2+sin(x)"));
+}
+
+TEST_F(MainWindowTest, AnAcceptedInputIsNotConverted) {
+  window.Memo1()->setText(QStringLiteral("x^2+sin(x)"));
+  click("Button1");
+  window.Memo1()->setText(QStringLiteral("[(x²)]+[Sin(x)]"));
+  click("Button1");
+  EXPECT_EQ(window.Memo1()->toPlainText(), QStringLiteral("[(1x²)]+[Sin(1x)]"));
+  EXPECT_TRUE(window.ConversionLine()->text().isEmpty());
 }
 
 }  // namespace
