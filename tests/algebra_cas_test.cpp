@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "algebra/Answer.h"
+#include "algebra/AnswerText.h"
 #include "algebra/CasExpr.h"
 #include "algebra/DisplayPrinter.h"
 
@@ -284,6 +285,34 @@ TEST(AnswerCheckTest, LargeExpressionsStayBounded) {
   Answer huge = SimplifyAndCheck({AnswerKind::Value, "in", "1", AngleUnit::Degree, "", false},
                                  [](std::string_view) { return std::string("2^1000000000-x^2"); });
   EXPECT_EQ(huge.check.status, CheckStatus::Unknown) << huge.check.detail;
+}
+
+// The integral's text is taken apart where the engine joins names, and nowhere else.
+TEST(AnswerTextTest, IntegralTexts) {
+  const std::vector<std::pair<std::string, std::string>> rows = {
+      {"(x²)/2+ex+x*Sin(5)+c", "(x²)/2+e*x+x*Sin(5)"},
+      {"(x²)/2+pix+c", "(x²)/2+pi*x"},
+      {"1/(1)*-lnCos(x)+c", "1/(1)*-ln(Cos(x))"},
+      {"1/(2)*lnSin(2x+1)+c\n", "1/(2)*ln(Sin(2x+1))"},
+      {"1/(1)*(1x)+Sec(x)*x+c", "1/(1)*(1x)+Sec(x)*x"},
+      {"(x³)/3+c", "(x³)/3"},
+      {"+c", ""},
+  };
+  for (const auto& [result, answer] : rows) EXPECT_EQ(IntegralAnswerText(result), answer) << result;
+}
+
+// Numbers are written as the engine writes them.
+TEST(AnswerTextTest, NumbersAsTheEngineWritesThem) {
+  const std::vector<std::tuple<long double, std::string, std::string>> rows = {
+      {0.5L, "0,5", "0.5"},         {-45, "-45", "-45"},        {1e-6L, "1E-6", "1e-6"},
+      {1.5e20L, "1,5E20", "1.5e20"}, {0.0001L, "0,0001", "0.0001"}, {6.283185307179586L, "6,28318530717959", "6.28318530717959"},
+  };
+  for (const auto& [value, shown, plain] : rows) {
+    EXPECT_EQ(FormatNumber(value, true), shown);
+    EXPECT_EQ(FormatNumber(value, false), plain);
+    EXPECT_EQ(NumberOfText(shown), NumberOfText(plain));
+  }
+  for (const char* notANumber : {"INF", "-INF", "", "2x", "1,2,3"}) EXPECT_FALSE(NumberOfText(notANumber)) << notANumber;
 }
 
 }  // namespace
