@@ -1,7 +1,10 @@
 // The simplified answer and its check: the guide's engine answers read
 // through a small hand-written reader, the display and plain printers, and
 // the outcomes ok, wrong and unknown.
+#include <algorithm>
+#include <chrono>
 #include <map>
+#include <random>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -266,6 +269,27 @@ TEST(AnswerCheckTest, UnknownWithoutThrowing) {
   }
   Answer quadratic = Answered(AnswerKind::Roots, "[(x²)]", "Delta=9", AngleUnit::Degree, "", true);
   EXPECT_FALSE(quadratic.simplified.has_value());
+}
+
+// Random texts through reader and parser: every call returns, quickly, whatever the text.
+TEST(AnswerCheckTest, RandomTextsNeverThrowOrHang) {
+  const std::vector<std::string> tokens = {"x",     "sin(", "cos(", "tan(", "cot(", "ln(", "sqrt(", "exp(",
+                                           "asin(", "acot(", "coth(", "(",    ")",    "+",    "-",   "*",
+                                           "/",     "^",    "2",    "0.5",  "pi",   "e",    "10",  "1e-6"};
+  std::mt19937 random(17);
+  for (int i = 0; i < 3000; ++i) {
+    std::string text;
+    for (size_t n = 1 + random() % 12; n > 0; --n) text += tokens[random() % tokens.size()];
+    for (size_t open = std::count(text.begin(), text.end(), '('); open > 0; --open) text += ')';
+    for (AnswerKind kind : {AnswerKind::Derivative, AnswerKind::Integral, AnswerKind::Value}) {
+      auto start = std::chrono::steady_clock::now();
+      Answer a = SimplifyAndCheck({kind, text, text, AngleUnit::Degree, "", false},
+                                  [](std::string_view t) { return std::string(t); });
+      double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+      EXPECT_LT(seconds, 1.0) << text;
+      if (!a.simplified) EXPECT_EQ(a.check.status, CheckStatus::Unknown) << text;
+    }
+  }
 }
 
 // A large power is printed as it is and checked at sample points, quickly.
