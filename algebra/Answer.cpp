@@ -73,13 +73,13 @@ Answer Value(const AnswerRequest& request, const PlainReader& read) {
   std::optional<long double> at;
   if (!request.atValue.empty()) {
     at = NumberOfText(request.atValue);
-    if (!at) return {FormatNumber(*value, true), FormatNumber(*value, false),
-                     {CheckStatus::Unknown, "x'in değeri okunamadı"}};
+    if (!at)
+      return {FormatNumber(*value, true),
+              FormatNumber(*value, false),
+              {CheckStatus::Unknown, "x'in değeri okunamadı"}};
   }
   Answer answer{FormatNumber(*value, true), FormatNumber(*value, false), {}};
-  answer.check = WithInput(request, read, [&](const ex& input) {
-    return CheckValue(input, *value, at);
-  });
+  answer.check = WithInput(request, read, [&](const ex& input) { return CheckValue(input, *value, at); });
   return answer;
 }
 
@@ -93,9 +93,8 @@ Answer Roots(const AnswerRequest& request, const PlainReader& read) {
   }
   if (shown.empty()) shown = request.quadratic ? "gerçek kök yok" : "tam sayı kök yok";
   Answer answer{shown, plain, {}};
-  answer.check = WithInput(request, read, [&](const ex& input) {
-    return CheckRoots(input, *roots, request.quadratic);
-  });
+  answer.check =
+      WithInput(request, read, [&](const ex& input) { return CheckRoots(input, *roots, request.quadratic); });
   return answer;
 }
 

@@ -34,11 +34,11 @@ using PlainReader = std::function<std::string(std::string_view)>;
 
 struct AnswerRequest {
   AnswerKind kind;
-  std::string input;        // the input box text the operation ran on (UTF-8, program syntax)
-  std::string result;       // the result box text, lines joined by "\n" (UTF-8)
+  std::string input;   // the input box text the operation ran on (UTF-8, program syntax)
+  std::string result;  // the result box text, lines joined by "\n" (UTF-8)
   AngleUnit unit = AngleUnit::Degree;
-  std::string atValue;      // the number entry box's text for "Yerine Yaz" (decimal comma), else ""
-  bool quadratic = false;   // Roots from "Basit Denklem Çözme"'s worked text (X1=..., X2=...)
+  std::string atValue;     // the number entry box's text for "Yerine Yaz" (decimal comma), else ""
+  bool quadratic = false;  // Roots from "Basit Denklem Çözme"'s worked text (X1=..., X2=...)
 };
 
 // Texts longer than this many characters are neither simplified nor checked.

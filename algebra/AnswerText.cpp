@@ -26,8 +26,8 @@ std::string SeparateJoinedLogarithms(std::string_view s) {
   std::string out;
   size_t i = 0;
   while (i < s.size()) {
-    bool joined = s.substr(i, 2) == "ln" && i + 2 < s.size() && std::isupper(static_cast<unsigned char>(s[i + 2])) &&
-                  (i == 0 || !IsLetter(s[i - 1]));
+    bool joined = s.substr(i, 2) == "ln" && i + 2 < s.size() &&
+                  std::isupper(static_cast<unsigned char>(s[i + 2])) && (i == 0 || !IsLetter(s[i - 1]));
     size_t open = joined ? s.find('(', i) : std::string_view::npos;
     size_t close = open == std::string_view::npos ? open : ClosingParenthesis(s, open);
     if (close == std::string_view::npos) {
@@ -106,14 +106,14 @@ std::string Trimmed(std::string_view text) {
 }
 
 std::size_t CharacterCount(std::string_view text) {
-  return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  }));
+  return static_cast<std::size_t>(std::count_if(
+      text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 std::string IntegralAnswerText(std::string_view result) {
   std::string text = Trimmed(result);
-  if (text.size() >= 2 && text.compare(text.size() - 2, 2, "+c") == 0) text = Trimmed(text.substr(0, text.size() - 2));
+  if (text.size() >= 2 && text.compare(text.size() - 2, 2, "+c") == 0)
+    text = Trimmed(text.substr(0, text.size() - 2));
   return SeparateConstantFactors(SeparateJoinedLogarithms(text));
 }
 

@@ -2,12 +2,12 @@
 // function names, the angle unit, the size bound and the comparison.
 #include "algebra/CasExpr.h"
 
-#include "algebra/Answer.h"
-
 #include <array>
 #include <cmath>
 #include <cstdint>
 #include <set>
+
+#include "algebra/Answer.h"
 
 namespace velsira::algebra {
 namespace {
@@ -15,13 +15,15 @@ namespace {
 using GiNaC::ex;
 using GiNaC::exvector;
 
-// One radian in the angle unit's measure of the argument: the factor that
-// turns the unit's angles into radians.
+// The factor that turns an angle in the unit into radians.
 template <AngleUnit U>
 ex ToRadian() {
-  if constexpr (U == AngleUnit::Degree) return GiNaC::Pi / 180;
-  else if constexpr (U == AngleUnit::Grad) return GiNaC::Pi / 200;
-  else return 1;
+  if constexpr (U == AngleUnit::Degree)
+    return GiNaC::Pi / 180;
+  else if constexpr (U == AngleUnit::Grad)
+    return GiNaC::Pi / 200;
+  else
+    return 1;
 }
 
 // The readers of the functions whose meaning depends on the angle unit: the
@@ -29,11 +31,11 @@ ex ToRadian() {
 // inverse functions give their result in it, as "Bilimsel Hesaplama" does.
 // GiNaC's parser tells its own functions from ours by the lowest bit of the
 // pointer, so ours must sit at even addresses.
-#define VELSIRA_READER(NAME, BODY)                                              \
-  template <AngleUnit U>                                                        \
-  __attribute__((aligned(16))) ex NAME(const exvector& a) {                     \
-    const ex k = ToRadian<U>();                                                 \
-    return BODY;                                                                \
+#define VELSIRA_READER(NAME, BODY)                          \
+  template <AngleUnit U>                                    \
+  __attribute__((aligned(16))) ex NAME(const exvector& a) { \
+    const ex k = ToRadian<U>();                             \
+    return BODY;                                            \
   }
 VELSIRA_READER(ReadSin, GiNaC::sin(a[0] * k))
 VELSIRA_READER(ReadCos, GiNaC::cos(a[0] * k))
@@ -48,7 +50,8 @@ VELSIRA_READER(ReadCoth, 1 / GiNaC::tanh(a[0] * k))
 VELSIRA_READER(ReadAsin, GiNaC::asin(a[0]) / k)
 VELSIRA_READER(ReadAcos, GiNaC::acos(a[0]) / k)
 VELSIRA_READER(ReadAtan, GiNaC::atan(a[0]) / k)
-VELSIRA_READER(ReadAcot, GiNaC::atan(1 / a[0]) / k)
+// The program's arccot is π/2 at 0 and arctan(1/x) elsewhere, negative for negative x.
+VELSIRA_READER(ReadAcot, (a[0].is_zero() ? GiNaC::Pi / 2 : GiNaC::atan(1 / a[0])) / k)
 VELSIRA_READER(ReadAsinh, GiNaC::asinh(a[0]) / k)
 VELSIRA_READER(ReadAcosh, GiNaC::acosh(a[0]) / k)
 VELSIRA_READER(ReadAtanh, GiNaC::atanh(a[0]) / k)
@@ -218,8 +221,8 @@ double ExpandedTerms(const ex& e, double limit) {
 
 // The x of the sample points: inside the usual domains, away from 0 and the
 // whole numbers, where the functions of the program have their special values.
-constexpr std::array<double, 14> kSamplePoints = {0.37, 1.23, -0.61, 2.47, -1.39, 0.83,  3.19,
-                                                  -2.71, 0.59, 5.13, -4.29, 1.71, 0.13, 7.77};
+constexpr std::array<double, 14> kSamplePoints = {0.37,  1.23, -0.61, 2.47,  -1.39, 0.83, 3.19,
+                                                  -2.71, 0.59, 5.13,  -4.29, 1.71,  0.13, 7.77};
 // How many sample points must agree when GiNaC cannot decide symbolically.
 constexpr int kAgreeingPoints = 4;
 
@@ -271,8 +274,7 @@ bool ValuesAgree(long double a, long double b) {
 Comparison Compare(const GiNaC::ex& a, const GiNaC::ex& b) {
   if (SymbolicWorkIsCheap(a) && SymbolicWorkIsCheap(b)) {
     ex d = (a - b).expand();
-    if (d.is_zero() || (SymbolicWorkIsCheap(d) && d.normal().is_zero()))
-      return {Comparison::Verdict::Equal};
+    if (d.is_zero() || (SymbolicWorkIsCheap(d) && d.normal().is_zero())) return {Comparison::Verdict::Equal};
   }
   int agreeing = 0;
   for (double p : kSamplePoints) {

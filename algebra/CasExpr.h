@@ -34,10 +34,10 @@ std::optional<long double> RealValue(const GiNaC::ex& e);
 // Where two expressions of x were compared.
 struct Comparison {
   enum class Verdict { Equal, Different, Undecided } verdict;
-  double at = 0;             // Different: the x where they differ
-  long double left = 0;      // Different: the two values there
+  double at = 0;         // Different: the x where they differ
+  long double left = 0;  // Different: the two values there
   long double right = 0;
-  int points = 0;            // Equal by sampling: how many points agreed (0: symbolically)
+  int points = 0;  // Equal by sampling: how many points agreed (0: symbolically)
 };
 
 // Compares a and b as functions of x: symbolically when cheap, else at sample points

@@ -2,10 +2,10 @@
 // verdicts.
 #include "algebra/Check.h"
 
+#include <cmath>
+
 #include "algebra/CasExpr.h"
 #include "algebra/DisplayPrinter.h"
-
-#include <cmath>
 
 namespace velsira::algebra {
 namespace {
@@ -24,8 +24,8 @@ CheckOutcome Verdict(const Comparison& c, const std::string& what, const std::st
                                              : what + " GiNaC ile " + std::to_string(c.points) +
                                                    " noktada sayısal olarak aynı"};
     case Comparison::Verdict::Different:
-      return {CheckStatus::Wrong, difference + "; x = " + Number(c.at) + " için " + Number(c.left) +
-                                      " ≠ " + Number(c.right)};
+      return {CheckStatus::Wrong,
+              difference + "; x = " + Number(c.at) + " için " + Number(c.left) + " ≠ " + Number(c.right)};
     case Comparison::Verdict::Undecided:
       break;
   }
@@ -78,7 +78,8 @@ std::optional<long double> MissedRoot(const std::vector<long double>& exact, con
   constexpr long double kRounding = 0.0005L + 1e-9L;
   for (long double r : exact) {
     bool named = false;
-    for (long double g : found.roots) named = named || std::fabs(r - g) <= kRounding * (1 + std::fabs(r) * 1e-9L);
+    for (long double g : found.roots)
+      named = named || std::fabs(r - g) <= kRounding * (1 + std::fabs(r) * 1e-9L);
     if (!named) return r;
   }
   return std::nullopt;
@@ -120,8 +121,8 @@ CheckOutcome CheckRoots(const GiNaC::ex& input, const RootList& roots, bool quad
   if (exact) {
     if (auto missed = MissedRoot(*exact, roots))
       return {CheckStatus::Wrong, "gerçek kök eksik: x = " + Number(*missed)};
-    return {CheckStatus::Ok, roots.roots.empty() ? "Delta < 0: gerçek kök yok, GiNaC ile aynı"
-                                                 : "kökler GiNaC ile aynı"};
+    return {CheckStatus::Ok,
+            roots.roots.empty() ? "Delta < 0: gerçek kök yok, GiNaC ile aynı" : "kökler GiNaC ile aynı"};
   }
   if (roots.roots.empty())
     return {CheckStatus::Unknown, "kök bulunmadı; kök olmadığı yerine koyarak doğrulanamaz"};

@@ -4,12 +4,12 @@
 // substitution.
 #pragma once
 
-#include "algebra/Answer.h"
-#include "algebra/AnswerText.h"
-
 #include <ginac/ginac.h>
 
 #include <optional>
+
+#include "algebra/Answer.h"
+#include "algebra/AnswerText.h"
 
 namespace velsira::algebra {
 

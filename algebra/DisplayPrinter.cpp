@@ -2,8 +2,6 @@
 // style over GiNaC's tree, one function per kind of node.
 #include "algebra/DisplayPrinter.h"
 
-#include "algebra/CasExpr.h"
-
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -11,6 +9,8 @@
 #include <sstream>
 #include <tuple>
 #include <vector>
+
+#include "algebra/CasExpr.h"
 
 namespace velsira::algebra {
 namespace {
@@ -118,21 +118,25 @@ class Printer {
     std::string out;
     for (const auto& [group, power, key, text] : terms) {
       bool negative = !text.empty() && text[0] == '-';
-      if (out.empty()) out = text;
-      else out += negative ? Minus() + text.substr(1) : Plus() + text;
+      if (out.empty())
+        out = text;
+      else
+        out += negative ? Minus() + text.substr(1) : Plus() + text;
     }
     return out;
   }
 
+  // The factors of one side of a fraction in their order, the number first unless it is 1.
   std::string JoinFactors(const numeric& coefficient, std::vector<ex> factors) const {
     std::stable_sort(factors.begin(), factors.end(),
                      [](const ex& a, const ex& b) { return FactorRank(a) < FactorRank(b); });
     if (coefficient != 1 || factors.empty()) factors.insert(factors.begin(), coefficient);
+    if (factors.size() == 1) return Print(factors[0]);
     std::string out;
     for (size_t i = 0; i < factors.size(); ++i) {
       if (i > 0) out += Times(factors[i - 1], factors[i]);
-      bool alone = factors.size() == 1;
-      out += alone ? Print(factors[i]) : (is_a<GiNaC::add>(factors[i]) ? "(" + Print(factors[i]) + ")" : Print(factors[i]));
+      // A sum among other factors keeps its parentheses: «2·(x + 1)».
+      out += is_a<GiNaC::add>(factors[i]) ? "(" + Print(factors[i]) + ")" : Print(factors[i]);
     }
     return out;
   }
@@ -142,10 +146,12 @@ class Printer {
     numeric coefficient = 1;
     std::vector<ex> above, below;
     for (const ex& f : e) {
-      if (is_a<numeric>(f)) coefficient *= AsNumber(f);
+      if (is_a<numeric>(f))
+        coefficient *= AsNumber(f);
       else if (is_a<GiNaC::power>(f) && is_a<numeric>(f.op(1)) && AsNumber(f.op(1)).is_negative())
         below.push_back(GiNaC::pow(f.op(0), -f.op(1)));
-      else above.push_back(f);
+      else
+        above.push_back(f);
     }
     std::string sign = coefficient.is_negative() ? "-" : "";
     coefficient = GiNaC::abs(coefficient);
@@ -154,8 +160,7 @@ class Printer {
     std::string numerator = JoinFactors(top, above);
     if (below.empty() && bottom == 1) return sign + numerator;
     if (above.size() == 1 && top == 1 && is_a<GiNaC::add>(above[0])) numerator = "(" + numerator + ")";
-    bool oneBelow = (below.size() == 1 && bottom == 1 && !is_a<GiNaC::add>(below[0])) ||
-                    (below.empty());
+    bool oneBelow = (below.size() == 1 && bottom == 1 && !is_a<GiNaC::add>(below[0])) || (below.empty());
     std::string denominator = JoinFactors(bottom, below);
     return sign + numerator + "/" + (oneBelow ? denominator : "(" + denominator + ")");
   }
@@ -203,9 +208,9 @@ class DisplayStyle : public Printer {
 
   std::string PrintFunction(const ex& e) const override {
     static const std::map<std::string, std::string> names = {
-        {"sin", "Sin"},       {"cos", "Cos"},       {"tan", "Tan"},       {"asin", "ArcSin"},
-        {"acos", "ArcCos"},   {"atan", "ArcTan"},   {"sinh", "Sinh"},     {"cosh", "Cosh"},
-        {"tanh", "Tanh"},     {"asinh", "ArcSinh"}, {"acosh", "ArcCosh"}, {"atanh", "ArcTanh"},
+        {"sin", "Sin"},     {"cos", "Cos"},       {"tan", "Tan"},       {"asin", "ArcSin"},
+        {"acos", "ArcCos"}, {"atan", "ArcTan"},   {"sinh", "Sinh"},     {"cosh", "Cosh"},
+        {"tanh", "Tanh"},   {"asinh", "ArcSinh"}, {"acosh", "ArcCosh"}, {"atanh", "ArcTanh"},
         {"log", "ln"}};
     const std::string name = GiNaC::ex_to<GiNaC::function>(e).get_name();
     if (name == "exp") {
@@ -237,8 +242,8 @@ class PlainStyle : public Printer {
     if (is_a<numeric>(exponent) && AsNumber(exponent).is_negative())
       return "1/" + Print(GiNaC::pow(base, -exponent));
     if (exponent.is_equal(GiNaC::numeric(1, 2))) return "sqrt(" + Print(base) + ")";
-    bool simple = exponent.is_equal(VarX()) ||
-                  (is_a<numeric>(exponent) && AsNumber(exponent).is_pos_integer());
+    bool simple =
+        exponent.is_equal(VarX()) || (is_a<numeric>(exponent) && AsNumber(exponent).is_pos_integer());
     return b + "^" + (simple ? Print(exponent) : "(" + Print(exponent) + ")");
   }
 
