@@ -69,6 +69,8 @@ const std::map<std::string, std::string, std::less<>> kPlain = {
     {"[(x²-x-2)]", "x^2-x-2"},
     {"[(x²+2x+5)]", "x^2+2*x+5"},
     {"[(x²-4)]", "x^2-4"},
+    {"[(x²-x-1000)]", "x^2-x-1000"},
+    {"[Sinh(90)]", "sinh(90)"},
     {"[(x²+x-2)]", "x^2+x-2"},
     {"[(x²+1)]", "x^2+1"},
     {"[(6/x)]", "6/x"},
@@ -221,6 +223,8 @@ TEST(AnswerCheckTest, Outcomes) {
       {Value, "[ArcSin(1)]", "1,570796326795", rad, "", false, Ok, "değer"},
       {Value, "[ArcCot(-1)]", "-45", deg, "", false, Ok, "değer"},
       {Value, "[ArcCot(0)]", "90", deg, "", false, Ok, "değer"},
+      // The program takes the hyperbolic functions' arguments in the angle unit too.
+      {Value, "[Sinh(90)]", "2,301298902307", deg, "", false, Ok, "değer"},
       {Value, "[(6/x)]", "3", deg, "2", false, Ok, "değer"},
       {Value, "[(6/x)]", "12", deg, "2", false, Wrong, "değer farklı: beklenen 3, bulunan 12"},
       {Value, "[(x²)]", "4", deg, "", false, Unknown, "ifadede x var"},
@@ -229,6 +233,9 @@ TEST(AnswerCheckTest, Outcomes) {
       {Roots, "[(x²+1)]", "Bu aralıkta tam sayı kök bulunamadı.", deg, "", false, Unknown, "kök bulunmadı"},
       {Roots, "[(x²-x-2)]", "Yani yaklaşık X1=2.000 ; X2=2.000'dir", deg, "", true, Wrong, "gerçek kök eksik: x = -1"},
       {Roots, "[(x²+2x+5)]", noRealRoots, deg, "", true, Ok, "Delta < 0"},
+      {Roots, "[(x²-x-1000)]", "Yani yaklaşık X1=32.127 ; X2=-31.127'dir", deg, "", true, Ok, "kökler"},
+      {Roots, "[(x²-x-1000)]", "Yani yaklaşık X1=32.137 ; X2=-31.127'dir", deg, "", true, Wrong,
+       "x = 32,137 kök değil"},
       {Roots, "[(x²-4)]", noRealRoots, deg, "", true, Wrong, "gerçek kök eksik"},
       {Derivative, "[(x²)]", "(((2x)))", deg, "", false, Ok, ""},  // no plain text for the answer
       {Derivative, "[(x^^2)]", "(((6x+2)))", deg, "", false, Unknown, "girdi okunamadı"},
