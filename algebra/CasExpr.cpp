@@ -219,10 +219,22 @@ double ExpandedTerms(const ex& e, double limit) {
   return 1;
 }
 
+// How deeply function calls nest in e, counted up to the limit.
+int FunctionDepth(const ex& e, int limit) {
+  int deepest = 0;
+  for (const ex& op : e) {
+    deepest = std::max(deepest, FunctionDepth(op, limit));
+    if (deepest > limit) break;
+  }
+  return GiNaC::is_a<GiNaC::function>(e) ? deepest + 1 : deepest;
+}
+
 // The x of the sample points: inside the usual domains, away from 0 and the
 // whole numbers, where the functions of the program have their special values.
 constexpr std::array<double, 14> kSamplePoints = {0.37,  1.23, -0.61, 2.47,  -1.39, 0.83, 3.19,
                                                   -2.71, 0.59, 5.13,  -4.29, 1.71,  0.13, 7.77};
+// The largest expression that is evaluated at the sample points.
+constexpr std::size_t kSampledNodeLimit = 20000;
 // How many sample points must agree when GiNaC cannot decide symbolically.
 constexpr int kAgreeingPoints = 4;
 
@@ -243,9 +255,44 @@ GiNaC::ex ParsePlain(std::string_view plain, AngleUnit unit) {
   return ExponentialPowers(reader(GroupSignedOperands(DecimalLargeExponents(plain))));
 }
 
+std::size_t NodeCount(const GiNaC::ex& e, std::size_t limit) {
+  std::size_t n = 1;
+  for (const ex& op : e) {
+    n += NodeCount(op, limit);
+    if (n > limit) return limit + 1;
+  }
+  return n;
+}
+
+// A rough count of the nodes of e's derivative, capped at the limit: a product
+// of k factors gives k products.
+double DerivativeNodes(const ex& e, double limit) {
+  if (e.nops() == 0) return 1;
+  double n = 0;
+  if (GiNaC::is_a<GiNaC::mul>(e))
+    n = static_cast<double>(e.nops()) * NodeCount(e, limit);
+  else if (!GiNaC::is_a<GiNaC::add>(e))
+    n = NodeCount(e, limit);
+  for (const ex& op : e) {
+    n += DerivativeNodes(op, limit);
+    if (n > limit) return limit + 1;
+  }
+  return n;
+}
+
+bool DerivativeIsSmall(const GiNaC::ex& e) {
+  constexpr double kNodeLimit = 20000;
+  constexpr int kDepthLimit = 40;
+  return FunctionDepth(e, kDepthLimit) <= kDepthLimit && DerivativeNodes(e, kNodeLimit) <= kNodeLimit;
+}
+
 bool SymbolicWorkIsCheap(const GiNaC::ex& e) {
+  // GiNaC's normal form slows down steeply with the nesting of functions and the size.
   constexpr double kTermLimit = 400;
-  return ExpandedTerms(e, kTermLimit) <= kTermLimit;
+  constexpr std::size_t kNodeLimit = 600;
+  constexpr int kDepthLimit = 6;
+  return NodeCount(e, kNodeLimit) <= kNodeLimit && FunctionDepth(e, kDepthLimit) <= kDepthLimit &&
+         ExpandedTerms(e, kTermLimit) <= kTermLimit;
 }
 
 std::optional<long double> RealValue(const GiNaC::ex& e) {
@@ -272,6 +319,9 @@ bool ValuesAgree(long double a, long double b) {
 }
 
 Comparison Compare(const GiNaC::ex& a, const GiNaC::ex& b) {
+  if (NodeCount(a, kSampledNodeLimit) > kSampledNodeLimit ||
+      NodeCount(b, kSampledNodeLimit) > kSampledNodeLimit)
+    return {Comparison::Verdict::TooLarge};
   if (SymbolicWorkIsCheap(a) && SymbolicWorkIsCheap(b)) {
     ex d = (a - b).expand();
     if (d.is_zero() || (SymbolicWorkIsCheap(d) && d.normal().is_zero())) return {Comparison::Verdict::Equal};

@@ -23,6 +23,13 @@ const GiNaC::symbol& VarX();
 // unit and the inverse functions give their result in it, as the program's values do.
 GiNaC::ex ParsePlain(std::string_view plain, AngleUnit unit);
 
+// How many nodes e's tree has, counted up to limit (limit + 1 when more).
+std::size_t NodeCount(const GiNaC::ex& e, std::size_t limit);
+
+// Whether e's derivative stays small enough to build and compare quickly (a product of
+// hundreds of factors or functions nested forty deep do not).
+bool DerivativeIsSmall(const GiNaC::ex& e);
+
 // Whether expanding and normalising e stays within a small size; larger expressions are
 // only printed as they are and compared at sample points.
 bool SymbolicWorkIsCheap(const GiNaC::ex& e);
@@ -33,7 +40,7 @@ std::optional<long double> RealValue(const GiNaC::ex& e);
 
 // Where two expressions of x were compared.
 struct Comparison {
-  enum class Verdict { Equal, Different, Undecided } verdict;
+  enum class Verdict { Equal, Different, Undecided, TooLarge } verdict;
   double at = 0;         // Different: the x where they differ
   long double left = 0;  // Different: the two values there
   long double right = 0;
@@ -41,7 +48,7 @@ struct Comparison {
 };
 
 // Compares a and b as functions of x: symbolically when cheap, else at sample points
-// inside both domains.
+// inside both domains; expressions of more than 20,000 nodes are not compared.
 Comparison Compare(const GiNaC::ex& a, const GiNaC::ex& b);
 
 // Whether two values agree within the rounding of the engine's number texts.

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <map>
+#include <optional>
 #include <sstream>
 #include <tuple>
 #include <vector>
@@ -53,12 +54,41 @@ int FactorRank(const ex& f) {
   return is_a<GiNaC::function>(base) ? 3 : 4;
 }
 
-// Rebuilds functions with their arguments simplified.
-ex SimplifyArguments(const ex& e) {
-  if (!is_a<GiNaC::function>(e)) return e.map([](const ex& sub) { return SimplifyArguments(sub); });
-  ex copy = e;
-  for (size_t i = 0; i < e.nops(); ++i) copy.let_op(i) = Simplified(e.op(i));
-  return copy.eval();
+// What orders terms of the same kind and power of x, alike in both styles: the
+// names of the functions, bases and constants a term is made of, without their
+// arguments («sin», «expx», «^x»), so that the key stays short.
+std::string ShapeKey(const ex& e) {
+  if (is_a<GiNaC::function>(e)) return GiNaC::ex_to<GiNaC::function>(e).get_name();
+  if (is_a<GiNaC::power>(e)) return ShapeKey(e.op(0)) + "^" + ShapeKey(e.op(1));
+  if (is_a<GiNaC::mul>(e)) {
+    std::vector<std::string> keys;
+    for (const ex& f : e) keys.push_back(ShapeKey(f));
+    std::sort(keys.begin(), keys.end());
+    std::string key;
+    for (const std::string& k : keys) key += k;
+    return key;
+  }
+  if (is_a<GiNaC::symbol>(e)) return "x";
+  if (is_a<GiNaC::constant>(e)) return "pi";
+  return is_a<GiNaC::add>(e) ? "(" : "";
+}
+
+// A part of a sum or product with what orders it. GiNaC's own order of the
+// parts changes from run to run, so the parts are ordered by their keys and,
+// where the keys tie, by their plain text, printed only then.
+struct Part {
+  std::tuple<int, long, std::string> key;
+  ex part;
+  mutable std::optional<std::string> plain;
+};
+
+void SortParts(std::vector<Part>& parts) {
+  std::stable_sort(parts.begin(), parts.end(), [](const Part& a, const Part& b) {
+    if (a.key != b.key) return a.key < b.key;
+    if (!a.plain) a.plain = PrintPlain(a.part);
+    if (!b.plain) b.plain = PrintPlain(b.part);
+    return *a.plain < *b.plain;
+  });
 }
 
 // Everything both styles share: the order of terms and factors, signs and fractions.
@@ -107,16 +137,16 @@ class Printer {
 
   // Terms by descending power of x: the polynomial terms first, then the others.
   std::string PrintAdd(const ex& e) const {
-    std::vector<std::tuple<int, long, std::string, std::string>> terms;
+    std::vector<Part> terms;
     for (const ex& t : e) {
       bool poly = t.is_polynomial(VarX());
       long k = XPower(t);
-      // Both styles order alike: ties are broken by the plain text.
-      terms.emplace_back(poly ? 0 : 1, poly ? -k : k, PrintPlain(t), Print(t));
+      terms.push_back({{poly ? 0 : 1, poly ? -k : k, ShapeKey(t)}, t, std::nullopt});
     }
-    std::stable_sort(terms.begin(), terms.end());
+    SortParts(terms);
     std::string out;
-    for (const auto& [group, power, key, text] : terms) {
+    for (const Part& term : terms) {
+      std::string text = Print(term.part);
       bool negative = !text.empty() && text[0] == '-';
       if (out.empty())
         out = text;
@@ -127,10 +157,13 @@ class Printer {
   }
 
   // The factors of one side of a fraction in their order, the number first unless it is 1.
-  std::string JoinFactors(const numeric& coefficient, std::vector<ex> factors) const {
-    std::stable_sort(factors.begin(), factors.end(),
-                     [](const ex& a, const ex& b) { return FactorRank(a) < FactorRank(b); });
-    if (coefficient != 1 || factors.empty()) factors.insert(factors.begin(), coefficient);
+  std::string JoinFactors(const numeric& coefficient, const std::vector<ex>& unordered) const {
+    std::vector<Part> parts;
+    for (const ex& f : unordered) parts.push_back({{FactorRank(f), 0, ShapeKey(f)}, f, std::nullopt});
+    SortParts(parts);
+    std::vector<ex> factors;
+    if (coefficient != 1 || parts.empty()) factors.push_back(coefficient);
+    for (const Part& p : parts) factors.push_back(p.part);
     if (factors.size() == 1) return Print(factors[0]);
     std::string out;
     for (size_t i = 0; i < factors.size(); ++i) {
@@ -258,12 +291,15 @@ class PlainStyle : public Printer {
 
 GiNaC::ex Simplified(const GiNaC::ex& e) {
   if (!SymbolicWorkIsCheap(e)) return e;
-  ex inner = SimplifyArguments(e);
-  ex parts = inner.normal().numer_denom();
+  // normal() brings the arguments of functions into normal form too.
+  ex parts = e.normal().numer_denom();
   ex top = parts.op(0).expand();
   ex bottom = parts.op(1).expand();
-  if (is_a<numeric>(bottom)) return (top / bottom).expand();
-  return top / bottom;
+  ex simple = is_a<numeric>(bottom) ? (top / bottom).expand() : top / bottom;
+  // Expanding can multiply out a large form; the one GiNaC built is kept then.
+  constexpr std::size_t kGrowth = 4, kSlack = 60;
+  std::size_t before = NodeCount(e, kGrowth * 4000);
+  return NodeCount(simple, kGrowth * before + kSlack) > kGrowth * before + kSlack ? e : simple;
 }
 
 std::string PrintDisplay(const GiNaC::ex& e) { return DisplayStyle().Print(e); }
