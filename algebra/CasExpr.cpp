@@ -345,7 +345,3 @@ Comparison Compare(const GiNaC::ex& a, const GiNaC::ex& b) {
 }
 
 }  // namespace velsira::algebra
-
-// GiNaC's number library keeps one small allocation of its start-up to the end
-// of the run; a LeakSanitizer build of a program with this layer is told so.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libcln.so\n"; }
