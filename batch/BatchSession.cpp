@@ -7,6 +7,8 @@
 #include <optional>
 #include <stdexcept>
 
+#include "algebra/Answer.h"
+#include "algebra/Reader.h"
 #include "batch/OrdinaryNotation.h"
 #include "model/Form1.h"
 #include "model/Operations.h"
@@ -171,6 +173,33 @@ void writeNotation(json& response, const NotationOutcome& notation) {
   if (!notation.converted) response["error"] = notation.error;
 }
 
+// Whether the request asks for the simplified answer and its check.
+bool asksSimplify(const json& request) {
+  const auto it = request.find("simplify");
+  if (it == request.end()) return false;
+  if (!it->is_boolean()) throw RequestError("field 'simplify' must be true or false");
+  return it->get<bool>();
+}
+
+// The simplified answer of op's result and its check against the input the
+// operation ran on: "simplified" (display style, or null), "plain" and
+// "check" {"status", "detail"}.
+void writeAnswer(json& response, const std::string& op, const std::string& input, TForm1& form) {
+  std::optional<algebra::AnswerRequest> request = algebra::AnswerRequestFor(op, form.Area().Unit());
+  algebra::Answer answer{std::nullopt, "", {algebra::CheckStatus::Unknown, "bu işlemin sonucu sadeleştirilmez"}};
+  if (request && !response["error"].is_null()) {
+    answer.check.detail = "işlem bir hatayla bitti; sadeleştirilecek sonuç yok";
+  } else if (request) {
+    request->input = input;
+    request->result = response["result"].get<std::string>();
+    if (op == "at") request->atValue = cp1254ToUtf8(form.Edit1.Text);
+    answer = algebra::SimplifyAndCheck(*request, [](std::string_view text) { return algebra::PlainOf(text); });
+  }
+  response["simplified"] = answer.simplified ? json(*answer.simplified) : json(nullptr);
+  response["plain"] = answer.plain;
+  response["check"] = {{"status", algebra::StatusName(answer.check.status)}, {"detail", answer.check.detail}};
+}
+
 // The result box and the input box after the operation.
 void writeBoxes(json& response, TForm1& form) {
   const ResultBox& result = form.Memo2;
@@ -230,21 +259,25 @@ json BatchSession::Handle(const json& request) {
 
   std::function<void()> handler;
   std::optional<NotationOutcome> notation;
+  bool simplify = false;
   try {
     if (request.contains("trace") && !request["trace"].is_boolean())
       throw RequestError("field 'trace' must be true or false");
     handler = handlerFor(request, op, s.form);
     applyFields(request, s.form, s.recording.dialogs);
     notation = applyNotation(request, op, s.form);
+    simplify = asksSimplify(request);
   } catch (const RequestError& e) {
     return {{"error", e.what()}};
   }
   // A text that cannot be converted runs nothing; the frame of "limit" is
   // the converted text itself.
   const bool runs = !notation || (notation->converted && op != "limit");
+  const std::string input = toUtf8Lines(s.form.Memo1.Text());
   Run(runs ? handler : std::function<void()>());
   json response = Response(request, op);
   if (notation) writeNotation(response, *notation);
+  if (simplify) writeAnswer(response, op, input, s.form);
   return response;
 }
 

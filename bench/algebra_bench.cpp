@@ -1,0 +1,107 @@
+// The time the simplified answer and its check add to an answer: one call of
+// SimplifyAndCheck per example of the user guide, with the guide's input and
+// result texts. The reader is a lookup of plain texts written for these
+// texts, so the times are those of the algebra layer alone.
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "algebra/Answer.h"
+
+namespace velsira::algebra {
+namespace {
+
+struct Example {
+  const char* name;
+  AnswerRequest request;
+};
+
+const std::map<std::string, std::string, std::less<>> kPlain = {
+    {"[(x²)]+[Sin(x)]", "x^2+sin(x)"},
+    {"(((2x))+((1)*(Cos(x))))", "(((2*x))+((1)*(cos(x))))"},
+    {"[(3x²+2x)]", "3*x^2+2*x"},
+    {"(((6x+2)))", "(((6*x+2)))"},
+    {"[(x)*Cos(x)]", "x*cos(x)"},
+    {"(((1)*Cos(x)+(1)*(-Sin(x))*(x)))", "(((1)*cos(x)+(1)*(-sin(x))*(x)))"},
+    {"Sin[(x²)]", "sin(x^2)"},
+    {"(((2x))*(Cos((x²))))", "(((2*x))*(cos((x^2))))"},
+    {"[Kuvvet3(2x+1)]", "(2*x+1)^3"},
+    {"((3*(2x+1)^2*(2+0)))", "((3*(2*x+1)^2*(2+0)))"},
+    {"[(2)*Sin(30)]+[(3)]", "2*sin(30)+3"},
+    {"[Kök(16)]+[Kuvvet3(2)]", "sqrt(16)+2^3"},
+    {"[(3²+2^3)]", "3^2+2^3"},
+    {"[(3,5*2)]", "3.5*2"},
+    {"[(2*pi)]", "2*pi"},
+    {"(3x²+2)", "3*x^2+2"},
+    {"(3x³)/3+2x", "(3*x^3)/3+2*x"},
+    {"(x)+Cos(x)", "x+cos(x)"},
+    {"(x²)/2+1/(1)*Sin(x)", "(x^2)/2+1/(1)*sin(x)"},
+    {"[Sin(x)]+[(x²)]", "sin(x)+x^2"},
+    {"[(2x²-3x+1)]", "2*x^2-3*x+1"},
+    {"[(x²-4)]", "x^2-4"},
+    {"[(x²+x-2)]", "x^2+x-2"},
+    {"[Sin(90)]", "sin(90)"},
+    {"[ArcTan(1)]", "atan(1)"},
+    {"(x)*(x)", "x*x"},
+    {"(x²)/2*(x²)/2", "(x^2)/2*(x^2)/2"},
+    {"(x+e)+Sin(5)", "x+e+sin(5)"},
+    {"(x²)/2+e*x+x*Sin(5)", "(x^2)/2+e*x+x*sin(5)"},
+};
+
+std::string Read(std::string_view text) {
+  auto found = kPlain.find(text);
+  if (found == kPlain.end()) throw std::invalid_argument(std::string(text));
+  return found->second;
+}
+
+// The guide's examples whose result the layer simplifies and checks.
+std::vector<Example> GuideExamples() {
+  using enum AnswerKind;
+  const auto deg = AngleUnit::Degree;
+  const char* quadratic =
+      "Delta=1\nKok Delta=1.000\nBirinci KÖk (3+1.000)/4\nİkinci Kök (3-1.000)/4\nBulunur.\n"
+      "Yani yaklaşık X1=1.000 ; X2=0.500'dir";
+  return {
+      {"derive-sum", {Derivative, "[(x²)]+[Sin(x)]", "(((2x))+((1)*(Cos(x))))", deg}},
+      {"derive-poly", {Derivative, "[(3x²+2x)]", "(((6x+2)))", deg}},
+      {"derive-product", {Derivative, "[(x)*Cos(x)]", "(((1)*Cos(x)+(1)*(-Sin(x))*(x)))", deg}},
+      {"derive-chain", {Derivative, "Sin[(x²)]", "(((2x))*(Cos((x²))))", deg}},
+      {"derive-power-name", {Derivative, "[Kuvvet3(2x+1)]", "((3*(2x+1)^2*(2+0)))", deg}},
+      {"calc-sum", {Value, "[(2)*Sin(30)]+[(3)]", "4", deg}},
+      {"calc-names", {Value, "[Kök(16)]+[Kuvvet3(2)]", "12", deg}},
+      {"calc-powers", {Value, "[(3²+2^3)]", "17", deg}},
+      {"calc-comma", {Value, "[(3,5*2)]", "7", deg}},
+      {"calc-pi", {Value, "[(2*pi)]", "6,28318530717959", deg}},
+      {"integrate-poly", {Integral, "(3x²+2)", "(3x³)/3+2x+c", deg}},
+      {"integrate-sum", {Integral, "(x)+Cos(x)", "(x²)/2+1/(1)*Sin(x)+c", deg}},
+      {"at-value", {Value, "[Sin(x)]+[(x²)]", "900,5", deg, "30"}},
+      {"quadratic", {Roots, "[(2x²-3x+1)]", quadratic, deg, "", true}},
+      {"roots-range", {Roots, "[(x²-4)]", "-2,2", deg}},
+      {"roots-default", {Roots, "[(x²+x-2)]", "-2,1", deg}},
+      {"unit-deg", {Value, "[Sin(90)]", "1", deg}},
+      {"unit-rad", {Value, "[Sin(90)]", "0,893996663601", AngleUnit::Radian}},
+      {"unit-grad", {Value, "[Sin(90)]", "0,987688340595", AngleUnit::Grad}},
+      {"unit-arctan", {Value, "[ArcTan(1)]", "50", AngleUnit::Grad}},
+      {"error-integral-product", {Integral, "(x)*(x)", "(x²)/2*(x²)/2+c", deg}},
+      {"integrate-constants", {Integral, "(x+e)+Sin(5)", "(x²)/2+ex+x*Sin(5)+c", deg}},
+  };
+}
+
+void BM_SimplifyAndCheck(benchmark::State& state, AnswerRequest request) {
+  for (auto _ : state) benchmark::DoNotOptimize(SimplifyAndCheck(request, Read));
+}
+
+// Registers one benchmark per guide example: BM_SimplifyAndCheck/<example>.
+const bool kRegistered = [] {
+  for (const Example& e : GuideExamples())
+    benchmark::RegisterBenchmark((std::string("BM_SimplifyAndCheck/") + e.name).c_str(), BM_SimplifyAndCheck,
+                                 e.request)
+        ->Unit(benchmark::kMicrosecond);
+  return true;
+}();
+
+}  // namespace
+}  // namespace velsira::algebra
