@@ -165,7 +165,7 @@ bool isNumberName(std::string_view s) {
 }
 
 [[noreturn]] void raiseUnknownName(std::string_view name) {
-  throw EngineError("'" + quoteText(name) + std::string("' tanınmayan bir fonksiyon"_cp));
+  raiseMessage(Message::UnknownName, name);
 }
 
 // |a * b| with a check against limit, in 128 bits.

@@ -323,13 +323,11 @@ void Splitting::checkAllRead(std::string_view t, const PairList& pairs) {
 }
 
 void Splitting::RaiseUnread(std::string_view text) {
-  throw EngineError("'" + quoteText(text) +
-                    std::string("' okunamadı. Her çarpanı parantez, her terimi köşeli parantez içine yazınız, "
-                                "ör: [(2)*Sin(x)]+[(x²)]"_cp));
+  raiseMessage(Message::Unread, text);
 }
 
 void Splitting::RaiseNoBracketTerm() {
-  throw EngineError(std::string("İfadeyi köşeli parantez içine yazınız, ör: [(x²)]+[Sin(x)]"_cp));
+  raiseMessage(Message::NoBracketTerm);
 }
 
 }  // namespace velsira
