@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "app/MainWindow.h"
+#include "app/Form1Window.h"
 #include "app/QtPlatform.h"
 #include "model/Form1.h"
 #include "plot/PlotForm.h"

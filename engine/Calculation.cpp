@@ -84,11 +84,11 @@ void Calculation::Button6Click() {
 
 std::string Calculation::SubstituteX(std::string_view text, std::string_view value) {
   std::string out;
-  substituteX(text, value, false, out);
+  substituteXInto(text, value, false, out);
   return out;
 }
 
-void Calculation::substituteX(std::string_view text, std::string_view value, bool unitCoefficients,
+void Calculation::substituteXInto(std::string_view text, std::string_view value, bool unitCoefficients,
                               std::string& out) {
   out.clear();
   size_t copied = 0;  // text before this position is in out
@@ -126,7 +126,7 @@ void Calculation::EvaluateAt(const std::string& xText, std::string& result) {
   try {
     // The unit coefficients and the substitution in one pass: the text with
     // the coefficients alone is never seen.
-    substituteX(savedInput_, value, true, substituted_);
+    substituteXInto(savedInput_, value, true, substituted_);
     checkTextLength(substituted_.size());
     w_.Memo1.SetText(substituted_);
     Button6Click();

@@ -49,7 +49,7 @@ class Calculation {
   void SplitForReduction(std::string_view t);
   // SubstituteX into out; with unitCoefficients, the unit coefficients of
   // InsertUnitCoefficients are written on the way.
-  static void substituteX(std::string_view text, std::string_view value, bool unitCoefficients, std::string& out);
+  static void substituteXInto(std::string_view text, std::string_view value, bool unitCoefficients, std::string& out);
 
   WorkArea& w_;
   Preparation& prep_;

@@ -1,9 +1,8 @@
-// Error texts of the engine, thrown from one place per kind.
+// Raising the program's messages (engine/Messages.h), one place per kind.
 #include "engine/Errors.h"
 
 #include <cmath>
 
-#include "engine/Cp1254.h"
 
 namespace velsira {
 
@@ -16,27 +15,23 @@ std::string quoteText(std::string_view text) {
   return quoted;
 }
 
-void raiseTooLong() {
-  throw EngineError(std::string("Sonuç metni 4.000.000 karakter sınırını aşıyor; ifadeyi kısaltınız."_cp));
-}
+void raiseMessage(Message m, std::string_view text) { throw EngineError(MessageWith(m, quoteText(text))); }
 
-void raiseNotFloat(std::string_view text) {
-  throw EngineError("'" + quoteText(text) + "' is not a valid floating point value");
-}
+void raiseTooLong() { raiseMessage(Message::TooLong); }
 
-void raiseNotInteger(std::string_view text) {
-  throw EngineError("'" + quoteText(text) + "' is not a valid integer value");
-}
+void raiseNotFloat(std::string_view text) { raiseMessage(Message::NotFloat, text); }
 
-void raiseInvalidOperation() { throw EngineError("Invalid floating point operation"); }
+void raiseNotInteger(std::string_view text) { raiseMessage(Message::NotInteger, text); }
 
-void raiseDivisionByZero() { throw EngineError("Floating point division by zero"); }
+void raiseInvalidOperation() { raiseMessage(Message::InvalidOperation); }
 
-void raiseOverflow() { throw EngineError("Floating point overflow"); }
+void raiseDivisionByZero() { raiseMessage(Message::DivisionByZero); }
 
-void raiseIntegerDivisionByZero() { throw EngineError("Division by zero"); }
+void raiseOverflow() { raiseMessage(Message::Overflow); }
 
-void raiseIntegerOverflow() { throw EngineError("Integer overflow"); }
+void raiseIntegerDivisionByZero() { raiseMessage(Message::IntegerDivisionByZero); }
+
+void raiseIntegerOverflow() { raiseMessage(Message::IntegerOverflow); }
 
 std::string presentError(std::string_view text) {
   std::string shown(text);

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/Messages.h"
+
 namespace velsira {
 
 class EngineError : public std::runtime_error {
@@ -28,6 +30,9 @@ inline constexpr size_t kQuoteLimit = 100;
 // The user's text as a message quotes it: its first kQuoteLimit characters,
 // followed by "…" (byte 133) where it was cut.
 std::string quoteText(std::string_view text);
+
+// Raises message m with the user's text, cut by quoteText, in its "%s".
+[[noreturn]] void raiseMessage(Message m, std::string_view text = {});
 
 // "Sonuç metni 4.000.000 karakter sınırını aşıyor; ifadeyi kısaltınız.":
 // an operation would build a text longer than kTextLimit.

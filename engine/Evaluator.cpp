@@ -165,7 +165,7 @@ bool isNumberName(std::string_view s) {
 }
 
 [[noreturn]] void raiseUnknownName(std::string_view name) {
-  throw EngineError("'" + quoteText(name) + std::string("' tanınmayan bir fonksiyon"_cp));
+  raiseMessage(Message::UnknownName, name);
 }
 
 // |a * b| with a check against limit, in 128 bits.
@@ -300,7 +300,7 @@ void Evaluator::EvaluateFunction(std::string_view name, std::string_view argumen
       value = Multiply(factor, ReadBackNumberText(value));
     }
   }
-  roundTo12Decimals(ReadBackNumberText(value), result);
+  roundValueTo12Decimals(ReadBackNumberText(value), result);
 }
 
 namespace {
@@ -370,11 +370,11 @@ void appendTwelveDecimals(uint64_t q, bool negative, std::string& out) {
 
 std::string Evaluator::RoundTo12Decimals(std::string_view t) {
   std::string result;
-  roundTo12Decimals(TextToFloat(t), result);
+  roundValueTo12Decimals(TextToFloat(t), result);
   return result;
 }
 
-void Evaluator::roundTo12Decimals(long double v, std::string& result) {
+void Evaluator::roundValueTo12Decimals(long double v, std::string& result) {
   long double rounded = 0;
   uint64_t scaled = 0;
   result.clear();

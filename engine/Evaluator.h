@@ -45,7 +45,7 @@ class Evaluator {
   // value; false when none applies.
   bool ApplyRows(std::string_view name, std::string_view argument, long double& value) const;
   // The rounding step on the value of a number text.
-  static void roundTo12Decimals(long double v, std::string& result);
+  static void roundValueTo12Decimals(long double v, std::string& result);
 
   WorkArea& w_;
 };

@@ -74,14 +74,13 @@ bool isPlainNumber(std::string_view derivative) {
 
 // "'%s' için integral kuralı yok": a factor name the table does not know.
 [[noreturn]] void raiseNoRule(std::string_view name) {
-  throw EngineError("'" + quoteText(name) + "'" + std::string(" için integral kuralı yok"_cp));
+  raiseMessage(Message::NoIntegralRule, name);
 }
 
 // "'%s' fonksiyonunun içi doğrusal değil; integrali alınamaz": the argument
 // of a function is not linear, so dividing by its derivative is wrong.
 [[noreturn]] void raiseNotLinear(std::string_view name) {
-  throw EngineError("'" + quoteText(name) + "'" +
-                    std::string(" fonksiyonunun içi doğrusal değil; integrali alınamaz"_cp));
+  raiseMessage(Message::NotLinearInside, name);
 }
 
 }  // namespace

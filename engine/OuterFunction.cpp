@@ -128,7 +128,7 @@ size_t numberPrefixLength(std::string_view name, const OuterRow*& row) {
 
 // "'%s' için türev kuralı yok": a name for which no derivative row exists.
 [[noreturn]] void raiseNoRule(std::string_view name) {
-  throw EngineError("'" + quoteText(name) + std::string("' için türev kuralı yok"_cp));
+  raiseMessage(Message::NoDerivativeRule, name);
 }
 
 }  // namespace

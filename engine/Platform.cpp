@@ -9,7 +9,7 @@ namespace velsira {
 
 void ProgressBar::SetRange(long min, long max) {
   // The bar refuses a range whose maximum is below its minimum.
-  if (max < min) throw EngineError("TProgressBar property out of range");
+  if (max < min) raiseMessage(Message::ProgressRange);
   min_ = min;
   max_ = max;
   position_ = std::clamp(position_, min_, max_);

@@ -1,6 +1,7 @@
 // What the drivers ask of the windowing side: message boxes, input dialogs
 // and the progress window. The desktop program supplies Qt versions; tests
 // and velsira-batch supply recording ones.
+// The component names (Form1, Memo13, Button14Click ...): docs/glossary.md.
 #pragma once
 
 #include <functional>

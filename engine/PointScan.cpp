@@ -120,7 +120,7 @@ bool PointScan::plan(const std::string& input) {
 
   // The preparation of the calculation, with x held open.
   std::string t;
-  Calculation::substituteX(input, std::string_view(&kXMarker, 1), true, t);
+  Calculation::substituteXInto(input, std::string_view(&kXMarker, 1), true, t);
   t = Preparation::substituteConstants(t);
   if (!markPowers(t, kSquare, kSquaredXMarker)) return false;
   t = Preparation::expandSuperscript(t, 2, kSquare);

@@ -194,7 +194,7 @@ bool Preparation::isConstantOperand(std::string_view s) {
   return TryTextToFloat(t, ignored);
 }
 
-void Preparation::IsConstantText(std::string_view s, std::string& flag) { flag.assign(1, isConstantText(s) ? '1' : '0'); }
+void Preparation::ConstantFlag(std::string_view s, std::string& flag) { flag.assign(1, isConstantText(s) ? '1' : '0'); }
 
 std::string Preparation::insertUnitCoefficients(std::string_view t) {
   // The five replace-alls of "+x", "-x", "*x", "/x" and "(x" in one pass:

@@ -23,7 +23,7 @@ class Preparation {
   // Replaces each base "^" exponent of numbers by its value in Form1.Memo1.
   void ExpandPowers();
   // flag is "1" when s is a plain number (digits, "," and "pi"), else "0".
-  static void IsConstantText(std::string_view s, std::string& flag);
+  static void ConstantFlag(std::string_view s, std::string& flag);
   // Turns "(+(" into "((" and unit coefficients "1x" into "x" in Form1.Memo2.
   void TidyResult();
 

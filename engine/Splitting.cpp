@@ -164,8 +164,8 @@ void Splitting::SplitBracketTerms() {
   f.Memo5.clear();
   f.Memo6.clear();
   f.Memo7.clear();
-  f.Memo1.clear();
-  const std::string& text = w_.Memo1.Text();
+  f.Memo1.clear();                            // Form2.Memo1, the operators
+  const std::string& text = w_.Memo1.Text();  // Form1.Memo1, the input box
   bracketPairs_.find(text, '[', ']');
   cutPairs(text, listOf(bracketPairs_.opens, bracketPairs_.closes), f.Memo3, f.Memo4, f.Memo9, f.Memo5, f.Memo6);
 }
@@ -323,13 +323,11 @@ void Splitting::checkAllRead(std::string_view t, const PairList& pairs) {
 }
 
 void Splitting::RaiseUnread(std::string_view text) {
-  throw EngineError("'" + quoteText(text) +
-                    std::string("' okunamadı. Her çarpanı parantez, her terimi köşeli parantez içine yazınız, "
-                                "ör: [(2)*Sin(x)]+[(x²)]"_cp));
+  raiseMessage(Message::Unread, text);
 }
 
 void Splitting::RaiseNoBracketTerm() {
-  throw EngineError(std::string("İfadeyi köşeli parantez içine yazınız, ör: [(x²)]+[Sin(x)]"_cp));
+  raiseMessage(Message::NoBracketTerm);
 }
 
 }  // namespace velsira

@@ -1,5 +1,6 @@
 // The work area every engine subsystem shares by reference: the boxes of the
 // main window, its angle-unit buttons, the work lists and the windowing side.
+// The component names (Form1, Memo13, Button14Click ...): docs/glossary.md.
 #pragma once
 
 #include "engine/Boxes.h"

@@ -11,7 +11,7 @@ namespace velsira {
 namespace {
 
 void setRange(ChartAxis& axis, double min, double max) {
-  if (max < min) throw EngineError("Axis Maximum Value must be >= Minimum");
+  if (max < min) raiseMessage(Message::AxisRange);
   axis.min = min;
   axis.max = max;
 }

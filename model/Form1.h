@@ -1,6 +1,7 @@
 // TForm1, the main window as a model without widgets: its boxes, its
 // angle-unit buttons, its input pad and its click handlers. The desktop
 // window shows it; velsira-batch and the tests drive it directly.
+// The component names (Form1, Memo13, Button14Click ...): docs/glossary.md.
 #pragma once
 
 #include <functional>

@@ -1,6 +1,7 @@
 // Form3, the plot window "Grafik Oluşturucu", as the drivers see it: shown
 // and hidden without modality, with the model of its chart Chart1; and the
 // windowing side bundle that holds it.
+// The component names (Form1, Memo13, Button14Click ...): docs/glossary.md.
 #pragma once
 
 #include "engine/Platform.h"

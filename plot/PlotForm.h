@@ -1,4 +1,5 @@
 // Form3, the plot window "Grafik Oluşturucu" with the chart Chart1.
+// The component names (Form1, Memo13, Button14Click ...): docs/glossary.md.
 #pragma once
 
 #include <QDialog>

@@ -1,5 +1,6 @@
 // Form4, the progress window "Lütfen Bekleyiniz...": the window the drivers
 // show while they scan, and its bar.
+// The component names (Form1, Memo13, Button14Click ...): docs/glossary.md.
 #pragma once
 
 #include <QDialog>

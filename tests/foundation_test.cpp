@@ -288,9 +288,9 @@ TEST(Preparation, RecognisesConstantTexts) {
   for (const char* s : {"", ",", "12,5", "2pi", "pi", "0"}) EXPECT_TRUE(Preparation::isConstantText(s)) << s;
   for (const char* s : {"x", "2x", "p", "-3", "pip", "Sin"}) EXPECT_FALSE(Preparation::isConstantText(s)) << s;
   std::string flag;
-  Preparation::IsConstantText("2pi", flag);
+  Preparation::ConstantFlag("2pi", flag);
   EXPECT_EQ(flag, "1");
-  Preparation::IsConstantText("i", flag);
+  Preparation::ConstantFlag("i", flag);
   EXPECT_EQ(flag, "0");
 }
 

@@ -1,4 +1,5 @@
 // The hidden work form "Ayar" with the fifteen work lists of the engine.
+// The component names (Form1, Memo13, Button14Click ...): docs/glossary.md.
 #pragma once
 
 #include <array>

@@ -1,5 +1,6 @@
 // A work list: an ordered list of text lines with a change reaction that
 // keeps every line in its reduced form.
+// The component names (Form1, Memo13, Button14Click ...): docs/glossary.md.
 #pragma once
 
 #include <string>

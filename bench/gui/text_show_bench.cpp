@@ -9,7 +9,7 @@
 #include <QPlainTextEdit>
 #include <string>
 
-#include "app/MainWindow.h"
+#include "app/Form1Window.h"
 #include "model/RecordingPlatform.h"
 
 namespace {

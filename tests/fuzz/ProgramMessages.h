@@ -1,12 +1,12 @@
 // The texts the error box may show: the program's own messages and nothing
-// else. A text quoted from the user's input stands between the first "'"
-// and the "'" that begins the fixed rest.
+// else. A text quoted from the user's input stands where the message has
+// "%s".
 #pragma once
 
 #include <string>
 #include <string_view>
 
-#include "engine/Cp1254.h"
+#include "engine/Messages.h"
 
 namespace velsira::testing {
 
@@ -23,39 +23,19 @@ inline bool quoteFits(std::string_view quoted, Quotes quotes) {
 }
 
 // Whether text, as the engine raised it (code page 1254), is one of the
-// program's messages.
+// program's messages (engine/Messages.h), a quoted text in place of "%s".
 inline bool isRaisedMessage(std::string_view text, Quotes quotes) {
-  static const std::string_view fixed[] = {
-      "Invalid floating point operation",
-      "Floating point division by zero",
-      "Floating point overflow",
-      "Division by zero",
-      "Integer overflow",
-      "TProgressBar property out of range",
-      "Axis Maximum Value must be >= Minimum",
-      "İfadeyi köşeli parantez içine yazınız, ör: [(x²)]+[Sin(x)]"_cp,
-      "Sonuç metni 4.000.000 karakter sınırını aşıyor; ifadeyi kısaltınız."_cp,
-  };
-  for (std::string_view f : fixed)
-    if (text == f) return true;
-
-  // "'" + quoted text + one of these.
-  static const std::string_view quotedEnds[] = {
-      "' is not a valid integer value",
-      "' is not a valid floating point value",
-      "' okunamadı. Her çarpanı parantez, her terimi köşeli parantez içine yazınız, ör: [(2)*Sin(x)]+[(x²)]"_cp,
-      "' için türev kuralı yok"_cp,
-      "' için integral kuralı yok"_cp,
-      "' fonksiyonunun içi doğrusal değil; integrali alınamaz"_cp,
-      "' tanınmayan bir fonksiyon"_cp,
-  };
-  if (text.size() >= 2 && text.front() == '\'') {
-    for (std::string_view end : quotedEnds) {
-      if (text.size() >= end.size() + 1 && text.ends_with(end)) {
-        const std::string_view quoted = text.substr(1, text.size() - 1 - end.size());
-        return quoteFits(quoted, quotes);
-      }
+  for (const MessageText& m : Messages()) {
+    const size_t at = m.text.find("%s");
+    if (at == std::string_view::npos) {
+      if (text == m.text) return true;
+      continue;
     }
+    const std::string_view before = m.text.substr(0, at);
+    const std::string_view after = m.text.substr(at + 2);
+    if (text.size() < before.size() + after.size() || !text.starts_with(before) || !text.ends_with(after))
+      continue;
+    if (quoteFits(text.substr(before.size(), text.size() - before.size() - after.size()), quotes)) return true;
   }
   return false;
 }

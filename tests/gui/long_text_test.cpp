@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "app/BoxText.h"
-#include "app/MainWindow.h"
+#include "app/Form1Window.h"
 #include "model/RecordingPlatform.h"
 #include "engine/Cp1254.h"
 #include "tests/gui/ModalHandler.h"

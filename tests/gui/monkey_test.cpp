@@ -21,7 +21,7 @@
 #include <string>
 #include <vector>
 
-#include "app/MainWindow.h"
+#include "app/Form1Window.h"
 #include "model/Operations.h"
 #include "model/RecordingPlatform.h"
 #include "engine/Cp1254.h"

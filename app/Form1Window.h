@@ -1,5 +1,6 @@
 // Form1, the main window "Velsira Version 1.0": the widgets that show the
 // main-window model, its input pad and its operation buttons.
+// The component names (Form1, Memo13, Button14Click ...): docs/glossary.md.
 #pragma once
 
 #include <QAbstractButton>

@@ -1,6 +1,6 @@
 // The main window: every control at its place, the boxes as views of the
 // model, and one way of running a click handler.
-#include "app/MainWindow.h"
+#include "app/Form1Window.h"
 
 #include <QCloseEvent>
 #include <QPlainTextDocumentLayout>
