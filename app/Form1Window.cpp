@@ -10,6 +10,7 @@
 #include <QTextLayout>
 #include <QToolButton>
 
+#include "algebra/Answer.h"
 #include "algebra/Conversion.h"
 #include "algebra/Reader.h"
 #include "app/BoxText.h"
@@ -118,8 +119,15 @@ void Form1Window::buildBoxes() {
   // The line under the boxes that says when the input was converted.
   conversion_ = new QLabel(this);
   conversion_->setObjectName(QStringLiteral("Label3"));
-  conversion_->setGeometry(16, 291, 641, 18);
+  conversion_->setGeometry(16, 436, 675, 18);
   setColours(conversion_, QPalette::Window, look::kPurple, QPalette::WindowText, Qt::white);
+
+  // The line under the result box: the simplified answer and its check.
+  answer_ = new QLabel(this);
+  answer_->setObjectName(QStringLiteral("Label4"));
+  answer_->setGeometry(336, 291, 321, 18);
+  answer_->setTextFormat(Qt::PlainText);
+  setColours(answer_, QPalette::Window, look::kPurple, QPalette::WindowText, Qt::white);
 
   edit1_ = new QLineEdit(this);
   edit1_->setObjectName(QStringLiteral("Edit1"));
@@ -134,9 +142,7 @@ void Form1Window::buildOperationButtons() {
     button->setAutoDefault(false);
     // "h(x)" and "Limit" stand with the pad and leave the caret in the input box.
     if (op.button == "Button12" || op.button == "Button18") button->setFocusPolicy(Qt::NoFocus);
-    const Handler handler = op.click;
-    const std::optional<algebra::Operation> converts = algebra::OperationNamed(op.name);
-    connect(button, &QPushButton::clicked, this, [this, handler, converts] { runOperation(handler, converts); });
+    connect(button, &QPushButton::clicked, this, [this, &op] { runOperation(op); });
   }
 }
 
@@ -204,8 +210,10 @@ void Form1Window::run(const std::function<void()>& handler) {
   }
 }
 
-void Form1Window::runOperation(Handler handler, std::optional<algebra::Operation> op) {
+void Form1Window::runOperation(const Operation& operation) {
   if (running_) return;
+  const Handler handler = operation.click;
+  const std::optional<algebra::Operation> op = algebra::OperationNamed(operation.name);
   std::optional<std::string> converted;
   QString typed;
   if (op) {
@@ -213,29 +221,67 @@ void Form1Window::runOperation(Handler handler, std::optional<algebra::Operation
     typed = memo1_->text();
     converted = ConvertedInput(model_, handler, converterOf(typed, *op));
   }
-  if (!converted) {
-    conversion_->clear();
-    run([this, handler] { (model_.*handler)(); });
-    return;
-  }
   running_ = true;
   pushToModel();
-  model_.Memo1.SetText(*converted);
-  model_.Memo1.SetSelection(model_.Memo1.Length(), 0);
-  model_.Perform([this, handler] { (model_.*handler)(); });
-  // The box takes the text the operation leaves in one edit, which Ctrl+Z
-  // takes back to what the user typed.
-  QTextCursor all(memo1_->document());
-  all.select(QTextCursor::Document);
-  all.insertText(toWidgetText(model_.Memo1.Text()));
-  conversion_->setText(caption("Girişiniz programın yazımına çevrildi: "_cp) + typed + QStringLiteral(" → ") +
-                       toWidgetText(*converted).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+  if (converted) {
+    model_.Memo1.SetText(*converted);
+    model_.Memo1.SetSelection(model_.Memo1.Length(), 0);
+  }
+  const std::string input = model_.Memo1.Text();
+  const bool succeeded = model_.Perform([this, handler] { (model_.*handler)(); });
+  if (converted) {
+    // The box takes the text the operation leaves in one edit, which Ctrl+Z
+    // takes back to what the user typed.
+    QTextCursor all(memo1_->document());
+    all.select(QTextCursor::Document);
+    all.insertText(toWidgetText(model_.Memo1.Text()));
+    conversion_->setText(caption("Girişiniz programın yazımına çevrildi: "_cp) + typed + QStringLiteral(" → ") +
+                         toWidgetText(*converted).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+  } else {
+    conversion_->clear();
+  }
   pullFromModel();
+  showAnswer(operation.name, input, succeeded);
   running_ = false;
   if (closePending_) {
     closePending_ = false;
     close();
   }
+}
+
+void Form1Window::showAnswer(std::string_view op, const std::string& input, bool succeeded) {
+  answer_->clear();
+  answer_->setToolTip({});
+  std::optional<algebra::AnswerRequest> request = algebra::AnswerRequestFor(op, model_.Area().Unit());
+  if (!request || !succeeded) return;
+  const auto utf8 = [](const std::string& cp1254) { return cp1254ToUtf8(replaceAll(cp1254, "\r\n", "\n")); };
+  request->input = utf8(input);
+  std::string result;
+  for (const std::string& line : model_.Memo2.Lines()) result += (result.empty() ? "" : "\n") + line;
+  request->result = utf8(result);
+  if (op == "at") request->atValue = utf8(model_.Edit1.Text);
+  const algebra::Answer answer =
+      algebra::SimplifyAndCheck(*request, [](std::string_view text) { return algebra::PlainOf(text); });
+  if (!answer.simplified) return;
+  QString verdict;
+  QColor colour = Qt::white;
+  switch (answer.check.status) {
+    case algebra::CheckStatus::Ok:
+      verdict = QStringLiteral("✓ doğrulandı");
+      break;
+    case algebra::CheckStatus::Wrong:
+      verdict = QStringLiteral("✗ doğrulanamadı: ") + QString::fromStdString(answer.check.detail);
+      colour = QColor(255, 96, 96);
+      break;
+    case algebra::CheckStatus::Unknown:
+      verdict = QStringLiteral("denetlenemedi: ") + QString::fromStdString(answer.check.detail);
+      break;
+  }
+  const QString line = QStringLiteral("Sade: ") + QString::fromStdString(*answer.simplified) +
+                       QStringLiteral("  ") + verdict;
+  setColours(answer_, QPalette::Window, look::kPurple, QPalette::WindowText, colour);
+  answer_->setText(answer_->fontMetrics().elidedText(line, Qt::ElideRight, answer_->width()));
+  answer_->setToolTip(line);
 }
 
 void Form1Window::pushToModel() {

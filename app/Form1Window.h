@@ -19,6 +19,7 @@
 #include "algebra/Conversion.h"
 #include "app/TextBox.h"
 #include "model/Form1.h"
+#include "model/Operations.h"
 
 namespace velsira {
 
@@ -47,8 +48,10 @@ class Form1Window : public QWidget {
   // input box's text and op's syntax holds its reading as ordinary
   // notation, it runs on the converted text instead, the line under the
   // boxes says so, and Ctrl+Z in the input box brings back the typed text.
-  void runOperation(void (TForm1::*handler)(), std::optional<algebra::Operation> op);
+  void runOperation(const Operation& operation);
   QLabel* ConversionLine() const { return conversion_; }
+  // The line under the result box: the simplified answer and its check.
+  QLabel* AnswerLine() const { return answer_; }
   // The widgets' state into the model: texts (CR LF line breaks, code
   // page 1254) and the input box's selection.
   void pushToModel();
@@ -67,6 +70,10 @@ class Form1Window : public QWidget {
   void buildOperationButtons();
   void buildPad();
   void buildRadioButtons();
+  // Shows the simplified answer of the operation called op and its check
+  // against input, the text it ran on; clears the line for an operation
+  // that failed or gives no such answer.
+  void showAnswer(std::string_view op, const std::string& input, bool succeeded);
 
   TForm1& model_;
   TextBox* memo1_ = nullptr;
@@ -75,6 +82,7 @@ class Form1Window : public QWidget {
   QLabel* label1_ = nullptr;
   QLabel* label2_ = nullptr;
   QLabel* conversion_ = nullptr;
+  QLabel* answer_ = nullptr;
   std::array<QRadioButton*, 3> radio_{};
   // The result box as last shown from the model, and through which set.
   QString shownResult_;

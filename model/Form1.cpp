@@ -115,7 +115,7 @@ const std::vector<PadKey>& TForm1::PadKeys() {
   return keys;
 }
 
-void TForm1::Perform(const std::function<void()>& handler) {
+bool TForm1::Perform(const std::function<void()>& handler) {
   // An operation that ends with the input text it started with leaves the
   // caret and the selection where they were, whether it succeeded or not.
   const std::string before = Memo1.Text();
@@ -134,6 +134,7 @@ void TForm1::Perform(const std::function<void()>& handler) {
   }
   if (Memo1.Text() == before) Memo1.SetSelection(selStart, selLength);
   if (error) ui_.messages.ShowError(presentError(*error));
+  return !error;
 }
 
 }  // namespace velsira

@@ -79,7 +79,8 @@ class TForm1 {
   // Runs one click handler as the event loop does: an error ends it and is
   // shown in the error box; what it wrote stays. When the input box ends
   // with the text it started with, its caret and selection are put back.
-  void Perform(const std::function<void()>& handler);
+  // Returns whether the handler ended without an error.
+  bool Perform(const std::function<void()>& handler);
 
   TForm2& Form2() { return form2_; }
   Platform& Ui() { return ui_; }

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/Cp1254.h"
 #include "engine/Messages.h"
 
 namespace velsira::testing {

@@ -324,3 +324,27 @@ TEST_F(MainWindowTest, AnAcceptedInputIsNotConverted) {
 
 }  // namespace
 }  // namespace velsira
+
+namespace velsira {
+namespace {
+
+TEST_F(MainWindowTest, TheAnswerLineShowsTheSimplifiedAnswerAndItsCheck) {
+  window.Memo1()->setText(QStringLiteral("x^2+sin(x)"));
+  click("Button1");
+  EXPECT_EQ(window.AnswerLine()->toolTip(), QStringLiteral("Sade: 2x + Cos(x)  ✓ doğrulandı"));
+  // The engine's own answer for the integral of a product is refused, and
+  // an operation without an answer of this kind clears the line.
+  window.Memo1()->setText(QStringLiteral("[(x)]"));
+  click("Button3");
+  EXPECT_TRUE(window.AnswerLine()->text().isEmpty());
+  window.Memo1()->setText(QStringLiteral("Sin(x)"));
+  click("Button4");
+  EXPECT_EQ(window.AnswerLine()->toolTip(), QStringLiteral("Sade: -Cos(x) + c  ✓ doğrulandı"));
+  window.Memo1()->setText(QStringLiteral("[(x)"));
+  click("Button1");
+  ui.messages.error.reset();
+  EXPECT_TRUE(window.AnswerLine()->text().isEmpty());
+}
+
+}  // namespace
+}  // namespace velsira
