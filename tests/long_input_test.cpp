@@ -176,7 +176,7 @@ Collected collectRight(std::string_view t, size_t p) {
 }
 
 bool signAt(std::string_view t, size_t m) {
-  return t[m] == '-' && (m == 0 || t[m - 1] == '(' || t[m - 1] == '[' || isOperator(t[m - 1]));
+  return t[m] == '-' && m > 0 && (t[m - 1] == '*' || t[m - 1] == '/');
 }
 
 std::string squaresAsFirstWritten(std::string_view t) {
