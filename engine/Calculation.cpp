@@ -52,6 +52,7 @@ void Calculation::EvaluateFactors(std::string& termText) {
 
 void Calculation::Button6Click() {
   w_.ClearResults();
+  Splitting::CheckAfterVariable(w_.Memo1.Text());
   prep_.SubstituteConstants();
   prep_.ExpandSuperscript(2, '\xB2');
   prep_.ExpandSuperscript(3, '\xB3');
@@ -115,6 +116,7 @@ void Calculation::substituteX(std::string_view text, std::string_view value, boo
 void Calculation::EvaluateAt(const std::string& xText, std::string& result) {
   w_.ClearResults();
   savedInput_.assign(w_.Memo1.Text());
+  Splitting::CheckAfterVariable(savedInput_);
   // A value in exponent form would be cut at the sign of its exponent.
   std::string_view value = xText;
   if (hasExponent(xText)) {

@@ -19,6 +19,7 @@ constexpr char kCube = '\xB3';
 void Derivative::Button1Click() {
   TForm2& f = w_.Form2;
   w_.ClearResults();
+  Splitting::CheckAfterVariable(w_.Memo1.Text());
 
   prep_.InsertUnitCoefficients();
   prep_.SubstituteConstants();

@@ -63,6 +63,7 @@ std::string Equations::ThreeDecimalText(long double v) {
 
 void Equations::Button2Click() {
   w_.ClearResults();
+  Splitting::CheckAfterVariable(w_.Memo1.Text());
   prep_.InsertUnitCoefficients();
   w_.Memo2.SetDisplayCharset(ResultBox::Charset::Turkish);
   TForm2& f = w_.Form2;

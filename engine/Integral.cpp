@@ -219,6 +219,7 @@ std::string Integral::IntegrateTerm(long index, std::string_view argument) {
 
 void Integral::Button4Click() {
   w_.ClearResults();
+  Splitting::CheckAfterVariable(w_.Memo1.Text());
   prep_.InsertUnitCoefficients();
   const std::string text = w_.Memo1.Text();
   // Each warning is shown once for every character that calls for it, up to

@@ -1,0 +1,112 @@
+// Answers that once came back wrong without a word: each family is a table
+// of inputs with the result box, the error box and the input box after one
+// operation of the main-window model.
+#include <string>
+#include <vector>
+
+#include "test_support.h"
+
+namespace velsira {
+namespace {
+
+using testing::Program;
+
+enum class Unit { Deg, Rad, Grad };
+
+struct Row {
+  void (TForm1::*handler)();
+  std::string input;    // UTF-8, as typed
+  std::string result;   // the result box, lines joined by CR LF; UTF-8
+  std::string error;    // the error box, empty for none; UTF-8
+  Unit unit = Unit::Deg;
+  std::string edit = "0";
+  std::string after;    // the input box after, when it differs from input
+};
+
+constexpr auto Derive = &TForm1::Button1Click;
+constexpr auto Integrate = &TForm1::Button4Click;
+constexpr auto Calc = &TForm1::Button6Click;
+constexpr auto At = &TForm1::Button24Click;
+constexpr auto Quadratic = &TForm1::Button2Click;
+
+std::string unread(std::string_view text) {
+  return "'" + std::string(text) +
+         "' okunamadı. Her çarpanı parantez, her terimi köşeli parantez içine yazınız, ör: [(2)*Sin(x)]+[(x²)].";
+}
+
+void run(Program& p, const Row& row) {
+  if (row.unit == Unit::Rad) p.form.RadioButton2Click();
+  if (row.unit == Unit::Grad) p.form.RadioButton3Click();
+  p.form.Edit1.Text = row.edit;
+  p.form.Memo1.SetText(utf8ToCp1254(row.input));
+  p.form.Perform([&] { (p.form.*row.handler)(); });
+}
+
+void expectRows(const std::vector<Row>& rows) {
+  for (const Row& row : rows) {
+    Program p;
+    run(p, row);
+    EXPECT_EQ(cp1254ToUtf8(p.recording.messages.error.value_or("")), row.error) << row.input;
+    EXPECT_EQ(cp1254ToUtf8(p.form.Memo2.Text()), row.result) << row.input;
+    if (!row.after.empty()) EXPECT_EQ(cp1254ToUtf8(p.form.Memo1.Text()), row.after) << row.input;
+  }
+}
+
+TEST(SilentFaults, NothingAfterTheVariableGoesUnread) {
+  expectRows({
+      {Derive, "[(xyz)]", "", unread("yz"), Unit::Deg, "0", "[(xyz)]"},
+      {Derive, "[(x²abc)]", "", unread("abc")},
+      {Derive, "[(x2)]", "", unread("2")},
+      {Derive, "[(3x^2q)]", "", unread("q")},
+      {Derive, "[(xx)]", "", unread("x")},
+      {Integrate, "(x²abc)", "", unread("abc")},
+      {Integrate, "(xyz)", "", unread("yz")},
+      {Calc, "[(xyz)]", "", unread("yz")},
+      {At, "[(xyz)]", "", unread("yz"), Unit::Deg, "2", "[(xyz)]"},
+      {Quadratic, "[(x²abc)]", "", unread("abc")},
+      // What may follow: a power, an operator, a parenthesis, a blank.
+      {Derive, "[(x² +x³-x^2)]", "(((2x+3x²-2x^1)))", ""},
+      {Integrate, "(x)+Sin(x )", "(x²)/2+1/(1)*-Cos(x )+c", ""},
+      {At, "[(x)*Sin(x)]", "15", "", Unit::Deg, "30"},
+      // An "x" inside a name is the name's, judged as a name.
+      {Derive, "[exp(x)]", "", "'exp' için türev kuralı yok."},
+  });
+}
+
+TEST(SilentFaults, ASignBeforeAPowerAppliesAfterIt) {
+  expectRows({
+      {Calc, "[(-2²)]", "-4", "", Unit::Deg, "0", "[(-4)]"},
+      {Calc, "[(-2^2)]", "-4", ""},
+      {Calc, "[(-2³)]", "-8", ""},
+      {Calc, "[(5--3²)]", "14", ""},
+      {Calc, "[(1+-2²)]", "-3", ""},
+      {Calc, "[(3)]-[(2²)]", "-1", ""},
+      {At, "[(-x²)]", "-4", "", Unit::Deg, "2"},
+      {At, "[(-x²)]", "-9", "", Unit::Deg, "3"},
+      // A value written in for x keeps its sign under the power.
+      {At, "[(x²)]", "9", "", Unit::Deg, "-3"},
+      {At, "[(x^2)]", "4", "", Unit::Deg, "-2"},
+      {At, "[(2x³)]", "-16", "", Unit::Deg, "-2"},
+  });
+}
+
+TEST(SilentFaults, UndefinedAnglesFailInEveryOperation) {
+  const std::string zero = "Floating point division by zero.";
+  expectRows({
+      {Calc, "[Tan(90)]", "", zero},
+      {Calc, "[Sec(90)]", "", zero},
+      {Calc, "[Cot(180)]", "", zero},
+      {Calc, "[Csc(180)]", "", zero},
+      {Calc, "[Tan(100)]", "", zero, Unit::Grad},
+      {Calc, "[Sec(-100)]", "", zero, Unit::Grad},
+      {Calc, "[Cot(200)]", "", zero, Unit::Grad},
+      {Calc, "[Csc(200)]", "", zero, Unit::Grad},
+      {At, "[Tan(x)]", "", zero, Unit::Deg, "90"},
+      {At, "[Tan(x)]", "", zero, Unit::Grad, "300"},
+      {At, "[Tan(x)]", "1", "", Unit::Grad, "50"},
+      {Calc, "[Tan(90)]", "-1,995200412208", "", Unit::Rad},
+  });
+}
+
+}  // namespace
+}  // namespace velsira
