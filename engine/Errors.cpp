@@ -38,6 +38,11 @@ void raiseIntegerDivisionByZero() { throw EngineError("Division by zero"); }
 
 void raiseIntegerOverflow() { throw EngineError("Integer overflow"); }
 
+void raiseEmptyArgument(std::string_view text) {
+  throw EngineError("'" + quoteText(text) +
+                    std::string("' içinde ifade yok; parantezin içine bir ifade yazınız, ör: Sin(x)."_cp));
+}
+
 std::string presentError(std::string_view text) {
   std::string shown(text);
   if (!shown.empty() && static_cast<unsigned char>(shown.back()) > static_cast<unsigned char>('.'))

@@ -52,6 +52,11 @@ inline void checkTextLength(size_t n) {
 // "Integer overflow": an integer result beyond its 64-bit range.
 [[noreturn]] void raiseIntegerOverflow();
 
+// "'%s' içinde ifade yok; parantezin içine bir ifade yazınız, ör: Sin(x).": a
+// function written with nothing between its parentheses; text is the
+// function as written («Sin()»).
+[[noreturn]] void raiseEmptyArgument(std::string_view text);
+
 // The text of the error box: a full stop is appended when the last character
 // sorts after ".".
 std::string presentError(std::string_view text);

@@ -108,5 +108,46 @@ TEST(SilentFaults, UndefinedAnglesFailInEveryOperation) {
   });
 }
 
+std::string empty(std::string_view function) {
+  return "'" + std::string(function) + "' içinde ifade yok; parantezin içine bir ifade yazınız, ör: Sin(x).";
+}
+
+TEST(SilentFaults, MalformedFactorsAreNamedOrReadRight) {
+  expectRows({
+      // A blank operand is no operand: the sign after it joins the number.
+      {Derive, "[(x* -3)]", "(((+1*(-3)+(-0)*x)))", ""},
+      {Derive, "[(x*  )]", "", unread("*")},
+      // "*" or "/" with nothing after it, in a term or between terms.
+      {Derive, "[(x)*]", "", unread("*")},
+      {Derive, "[(x)/]", "", unread("/")},
+      {Derive, "[(x)]*", "", unread("*")},
+      {Derive, "[(x)]/", "", unread("/")},
+      // A function or a factor with nothing inside.
+      {Derive, "[Sin()]", "", empty("Sin()")},
+      {Derive, "[(x)*Cos( )]", "", empty("Cos( )")},
+      {Derive, "[()*(x)]", "", empty("()")},
+      {Integrate, "Sin()", "", empty("Sin()")},
+      {Integrate, "(x)+2Cos()", "", empty("2Cos()")},
+      // What stays: a trailing sign adds nothing; an empty term is 0.
+      {Derive, "[(x)+]", "(((1)))", ""},
+      {Derive, "[()]", "(((0)))", ""},
+      {Integrate, "()+(x)", "(x²)/2+c", ""},
+  });
+}
+
+TEST(SilentFaults, NoIntegralAfterTheProductWarning) {
+  const std::string warning = "Bu program çarpımlı ya da bölümlü ifadelerin intagralini alamaz...";
+  for (const std::string input : {"(x+1)*(x-1)", "(1)/(x)", "()*(x)", "()/(x)", "()*Sin(x)", "Sin(5*)", "(x*x)"}) {
+    Program p;
+    run(p, {Integrate, input, "", ""});
+    EXPECT_EQ(p.form.Memo2.Text(), "") << input;
+    EXPECT_FALSE(p.recording.messages.error) << input;
+    ASSERT_FALSE(p.recording.messages.messages.empty()) << input;
+    EXPECT_EQ(cp1254ToUtf8(p.recording.messages.messages[0]), warning) << input;
+  }
+  // What cannot be read is still named after the warning.
+  expectRows({{Integrate, "(x**2)", "", unread("**")}, {Integrate, "(x*)", "", unread("*")}});
+}
+
 }  // namespace
 }  // namespace velsira

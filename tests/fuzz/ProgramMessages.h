@@ -48,6 +48,7 @@ inline bool isRaisedMessage(std::string_view text, Quotes quotes) {
       "' için integral kuralı yok"_cp,
       "' fonksiyonunun içi doğrusal değil; integrali alınamaz"_cp,
       "' tanınmayan bir fonksiyon"_cp,
+      "' içinde ifade yok; parantezin içine bir ifade yazınız, ör: Sin(x)."_cp,
   };
   if (text.size() >= 2 && text.front() == '\'') {
     for (std::string_view end : quotedEnds) {
