@@ -29,6 +29,9 @@ class Equations {
   // The three-decimal format of the worked solution: fixed point with a ".",
   // rounded half away from zero, right-aligned in at least five characters.
   static std::string ThreeDecimalText(long double v);
+  // "Delta<0 olduğundan gerçek kök yoktur; X1=re+imi ; X2=re-imi": the last
+  // line of a quadratic with the discriminant d < 0, from −b and 2·a.
+  static std::string ComplexRootsLine(long long minusB, long double d, long long twoA);
 
  private:
   WorkArea& w_;

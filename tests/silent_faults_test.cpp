@@ -14,13 +14,17 @@ using testing::Program;
 enum class Unit { Deg, Rad, Grad };
 
 struct Row {
+  Row(void (TForm1::*h)(), std::string in, std::string res, std::string err, Unit u = Unit::Deg,
+      std::string e = "0", std::string a = "")
+      : handler(h), input(std::move(in)), result(std::move(res)), error(std::move(err)), unit(u), edit(std::move(e)),
+        after(std::move(a)) {}
   void (TForm1::*handler)();
   std::string input;    // UTF-8, as typed
   std::string result;   // the result box, lines joined by CR LF; UTF-8
   std::string error;    // the error box, empty for none; UTF-8
-  Unit unit = Unit::Deg;
-  std::string edit = "0";
-  std::string after;    // the input box after, when it differs from input
+  Unit unit;
+  std::string edit;     // the number entry box
+  std::string after;    // the input box after, when it is checked
 };
 
 constexpr auto Derive = &TForm1::Button1Click;
@@ -48,7 +52,9 @@ void expectRows(const std::vector<Row>& rows) {
     run(p, row);
     EXPECT_EQ(cp1254ToUtf8(p.recording.messages.error.value_or("")), row.error) << row.input;
     EXPECT_EQ(cp1254ToUtf8(p.form.Memo2.Text()), row.result) << row.input;
-    if (!row.after.empty()) EXPECT_EQ(cp1254ToUtf8(p.form.Memo1.Text()), row.after) << row.input;
+    if (!row.after.empty()) {
+      EXPECT_EQ(cp1254ToUtf8(p.form.Memo1.Text()), row.after) << row.input;
+    }
   }
 }
 
