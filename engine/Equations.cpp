@@ -21,6 +21,8 @@ namespace velsira {
 namespace {
 
 const char kSquare = '\xB2';
+constexpr std::string_view kRootSeparator = " ; ";
+constexpr std::string_view kNoRoot = "Bu aralıkta tam sayı kök bulunamadı."_cp;
 
 // The decimal text of a 128-bit integer.
 std::string Int128ToText(__int128 v) {
@@ -162,16 +164,21 @@ void Equations::Button39Click() {
   // Each scan shows its own progress: the bar starts at the new minimum.
   bar.SetPosition(xmin);
 
+  // The roots joined by " ; ", which no reader takes for a decimal comma.
   std::string roots;
   std::string value;
   PointScan scan(calc_);
   for (long long x = xmin; x <= xmax; ++x) {
     scan.Evaluate(x, value, x == xmax);
-    if (value == "0") roots += "," + IntToText(x);
+    if (value == "0") {
+      if (!roots.empty()) roots += kRootSeparator;
+      roots += IntToText(x);
+      checkTextLength(roots.size());
+    }
     bar.StepBy(1);
     if (x == xmax) {
       w_.Memo2.Clear();
-      w_.Memo2.AddLine(roots.empty() ? std::string() : roots.substr(1));
+      w_.Memo2.AddLine(roots.empty() ? std::string(kNoRoot) : roots);
       window.Hide();
     }
   }

@@ -23,7 +23,9 @@ class Equations {
   void Button2Click();
   // "Karışık Denklem Çözme": asks for xmin and xmax, evaluates the input at
   // every integer between them with the progress window shown, and writes
-  // the integers whose value is exactly "0", joined by ",".
+  // the integers whose value is exactly "0", joined by " ; " («-1 ; 2»), or
+  // "Bu aralıkta tam sayı kök bulunamadı." when there is none. A root list
+  // longer than the text limit raises the length error.
   void Button39Click();
 
   // The three-decimal format of the worked solution: fixed point with a ".",

@@ -139,9 +139,9 @@ struct ScanCase {
 
 TEST(Button39Click, ListsTheIntegerRootsInAscendingOrder) {
   const ScanCase cases[] = {
-      {"[(x\xB2-x-2)]", std::nullopt, std::nullopt, {"-1,2"}},  // Cancel twice: -100 .. 100
-      {"[(x\xB2-4)]", std::string("-2"), std::string("2"), {"-2,2"}},
-      {"[(x\xB2-2)]", std::string("-10"), std::string("10"), {""}},  // no integer root
+      {"[(x\xB2-x-2)]", std::nullopt, std::nullopt, {"-1 ; 2"}},  // Cancel twice: -100 .. 100
+      {"[(x\xB2-4)]", std::string("-2"), std::string("2"), {"-2 ; 2"}},
+      {"[(x\xB2-2)]", std::string("-10"), std::string("10"), {std::string("Bu aralıkta tam sayı kök bulunamadı."_cp)}},
       {"[(x)]", std::string("+0"), std::string("0"), {"0"}},
   };
   for (const auto& c : cases) {

@@ -155,5 +155,38 @@ TEST(SilentFaults, NoIntegralAfterTheProductWarning) {
   expectRows({{Integrate, "(x**2)", "", unread("**")}, {Integrate, "(x*)", "", unread("*")}});
 }
 
+// The root list of a scan, or the error box.
+std::string rootsOf(const std::string& input, const std::string& xmin, const std::string& xmax) {
+  Program p;
+  p.form.Memo1.SetText(utf8ToCp1254(input));
+  p.recording.dialogs.answers = {xmin, xmax};
+  p.form.Perform([&] { p.form.Button39Click(); });
+  if (p.recording.messages.error) return cp1254ToUtf8(*p.recording.messages.error);
+  return cp1254ToUtf8(p.form.Memo2.Text());
+}
+
+TEST(SilentFaults, RootListsReadAsLists) {
+  const std::string none = "Bu aralıkta tam sayı kök bulunamadı.";
+  const struct {
+    std::string input, xmin, xmax, shown;
+  } rows[] = {
+      {"[(x²-x-2)]", "-100", "100", "-1 ; 2"},
+      {"[(x-3)]", "-5", "5", "3"},
+      {"[Sin(x)]", "-180", "180", "-180 ; 0 ; 180"},
+      {"[(x²+1)]", "-100", "100", none},
+      {"[(x²-2)]", "3", "3", none},
+      // Every integer a root: the list stops at the length bound.
+      {"[(0)]", "-1000000", "1000000", "Sonuç metni 4.000.000 karakter sınırını aşıyor; ifadeyi kısaltınız."},
+  };
+  for (const auto& row : rows) EXPECT_EQ(rootsOf(row.input, row.xmin, row.xmax), row.shown) << row.input;
+  // Just below the bound the whole list is written.
+  const std::string list = rootsOf("[(0)]", "-1000", "1000");
+  EXPECT_EQ(list.substr(0, 15), "-1000 ; -999 ; ");
+  EXPECT_TRUE(list.ends_with(" ; 999 ; 1000")) << list.substr(list.size() - 20);
+  size_t separators = 0;
+  for (size_t at = list.find(" ; "); at != std::string::npos; at = list.find(" ; ", at + 1)) ++separators;
+  EXPECT_EQ(separators, 2000u);
+}
+
 }  // namespace
 }  // namespace velsira
