@@ -43,6 +43,18 @@ void raiseEmptyArgument(std::string_view text) {
                     std::string("' içinde ifade yok; parantezin içine bir ifade yazınız, ör: Sin(x)."_cp));
 }
 
+void raiseNotLimitForm(std::string_view line) {
+  throw EngineError("'" + quoteText(line) +
+                    std::string("' okunamadı: Delta-Epsilon ilk satırda lim(Mx+B), ikinci satırda x=a bekler; "
+                                "M, B ve a tam sayıdır, ör: lim(2x+1) ve x=3"_cp));
+}
+
+void raiseSecondLineTaken(std::string_view line) {
+  throw EngineError("'" + quoteText(line) +
+                    std::string("' satırı zaten var; Limit x= satırını ikinci satır olarak ekler, önce alttaki "
+                                "satırları siliniz"_cp));
+}
+
 std::string presentError(std::string_view text) {
   std::string shown(text);
   if (!shown.empty() && static_cast<unsigned char>(shown.back()) > static_cast<unsigned char>('.'))

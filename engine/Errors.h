@@ -57,6 +57,14 @@ inline void checkTextLength(size_t n) {
 // function as written («Sin()»).
 [[noreturn]] void raiseEmptyArgument(std::string_view text);
 
+// "'%s' okunamadı: Delta-Epsilon ilk satırda lim(Mx+B), ikinci satırda x=a
+// bekler; M, B ve a tam sayıdır, ör: lim(2x+1) ve x=3": a line of the input
+// box that is not in the form of the delta-epsilon argument.
+[[noreturn]] void raiseNotLimitForm(std::string_view line);
+// "'%s' satırı zaten var; Limit x= satırını ikinci satır olarak ekler, önce
+// alttaki satırları siliniz": "Limit" on a text of more than one line.
+[[noreturn]] void raiseSecondLineTaken(std::string_view line);
+
 // The text of the error box: a full stop is appended when the last character
 // sorts after ".".
 std::string presentError(std::string_view text);

@@ -49,6 +49,8 @@ inline bool isRaisedMessage(std::string_view text, Quotes quotes) {
       "' fonksiyonunun içi doğrusal değil; integrali alınamaz"_cp,
       "' tanınmayan bir fonksiyon"_cp,
       "' içinde ifade yok; parantezin içine bir ifade yazınız, ör: Sin(x)."_cp,
+      "' okunamadı: Delta-Epsilon ilk satırda lim(Mx+B), ikinci satırda x=a bekler; M, B ve a tam sayıdır, ör: lim(2x+1) ve x=3"_cp,
+      "' satırı zaten var; Limit x= satırını ikinci satır olarak ekler, önce alttaki satırları siliniz"_cp,
   };
   if (text.size() >= 2 && text.front() == '\'') {
     for (std::string_view end : quotedEnds) {
