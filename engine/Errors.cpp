@@ -11,6 +11,13 @@ std::string quoteText(std::string_view text) {
   if (text.size() <= kQuoteLimit) return std::string(text);
   size_t cut = kQuoteLimit;
   if (text[cut - 1] == '\r' && text[cut] == '\n') --cut;  // never half a line break
+  // Never half a kept character: its mark and UTF-8 bytes stay together.
+  for (size_t back = 1; back <= 4 && back <= cut; ++back) {
+    if (foreignLength(text, cut - back) > back) {
+      cut -= back;
+      break;
+    }
+  }
   std::string quoted(text.substr(0, cut));
   quoted += '\x85';
   return quoted;
@@ -53,6 +60,12 @@ void raiseSecondLineTaken(std::string_view line) {
   throw EngineError("'" + quoteText(line) +
                     std::string("' satırı zaten var; Limit x= satırını ikinci satır olarak ekler, önce alttaki "
                                 "satırları siliniz"_cp));
+}
+
+void raiseForeignCharacter(std::string_view character, long position) {
+  throw EngineError("'" + std::string(character) + "' (" + std::to_string(position) +
+                    std::string(". karakter) bu programda kullanılamaz; onu siliniz ya da programın yazımıyla "
+                                "yazınız (kuvvet için ², ³ ya da ^, sabitler için pi ve e), ör: [(x^4)]"_cp));
 }
 
 std::string presentError(std::string_view text) {

@@ -65,6 +65,13 @@ inline void checkTextLength(size_t n) {
 // alttaki satırları siliniz": "Limit" on a text of more than one line.
 [[noreturn]] void raiseSecondLineTaken(std::string_view line);
 
+// "'%s' (%d. karakter) bu programda kullanılamaz; onu siliniz ya da programın
+// yazımıyla yazınız (kuvvet için ², ³ ya da ^, sabitler için pi ve e), ör:
+// [(x^4)]": the input holds a
+// character the code page cannot hold (kept as Cp1254.h keeps it), at the
+// 1-based position among the characters as shown.
+[[noreturn]] void raiseForeignCharacter(std::string_view character, long position);
+
 // The text of the error box: a full stop is appended when the last character
 // sorts after ".".
 std::string presentError(std::string_view text);

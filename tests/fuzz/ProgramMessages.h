@@ -39,6 +39,18 @@ inline bool isRaisedMessage(std::string_view text, Quotes quotes) {
   for (std::string_view f : fixed)
     if (text == f) return true;
 
+  // "'" + a kept character + "' (" + its position + ". karakter) ...".
+  static const std::string_view keptEnd =
+      ". karakter) bu programda kullanılamaz; onu siliniz ya da programın yazımıyla yazınız (kuvvet için ², ³ ya da ^, sabitler için pi ve e), ör: [(x^4)]"_cp;
+  if (text.size() > 1 && text.front() == '\'' && text.ends_with(keptEnd)) {
+    const size_t n = foreignLength(text, 1);
+    const std::string_view rest = text.substr(std::min(text.size(), 1 + n));
+    if (n > 0 && rest.starts_with("' (")) {
+      const std::string_view digits = rest.substr(3, rest.size() - 3 - keptEnd.size());
+      return !digits.empty() && digits.find_first_not_of("0123456789") == std::string_view::npos;
+    }
+  }
+
   // "'" + quoted text + one of these.
   static const std::string_view quotedEnds[] = {
       "' is not a valid integer value",
