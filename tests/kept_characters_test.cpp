@@ -98,6 +98,9 @@ TEST(KeptCharacters, VelsiraBatchKeepsThemInEveryAnswer) {
   // The number entry and the dialogs quote what they cannot read whole.
   r = session.Handle({{"op", "at"}, {"input", "[(x)]"}, {"edit", "3⁴"}});
   EXPECT_EQ(r["error"], "'3⁴' is not a valid floating point value.");
+  // A quote cut at 100 characters never cuts a kept character in two.
+  r = session.Handle({{"op", "at"}, {"input", "[(x)]"}, {"edit", std::string(99, '1') + "⁴⁴"}});
+  EXPECT_EQ(r["error"], "'" + std::string(99, '1') + "…' is not a valid floating point value.");
 }
 
 TEST(KeptCharacters, ClearingTheUnitsAndThePadNeverAlterThem) {
