@@ -118,13 +118,14 @@ void Limits::Button17Click() {
   if (!LimitForm(functionLine).functionLine()) raiseNotLimitForm(functionLine);
   if (!LimitForm(pointLine).pointLine()) raiseNotLimitForm(pointLine);
   const int32_t a = TextToInt(trimmed(pointLine.substr(pointLine.find('=') + 1)));
+  const size_t x = s().find('x');
+  if (x == std::string::npos) raiseNotLimitForm(functionLine);  // a layout whose first line is not the text's
 
   w_.Memo2.AddLine(std::string("Her å>0 icin |ƒ(x)-L|<å olacak sekilde |x-a|<ä iken; ä(å)>0 bulunmalidir."_cp));
   w_.Memo2.AddLine(
       std::string("Burdan yola cikarak y=ƒ(x) , y=L-å, y=L+å dogrularinin kesistigi noktanin apsisini bulalim."_cp));
 
   // M before the x, B after it (0 when nothing follows it).
-  const size_t x = s().find('x');
   const std::string_view afterX = trimmed(std::string_view(s()).substr(x + 1));
   const int32_t b = afterX.empty() ? 0 : TextToInt(afterX);
   const int32_t m = TextToInt(trimmed(std::string_view(s()).substr(0, x)));
