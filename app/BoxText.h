@@ -14,7 +14,8 @@ QString toWidgetText(std::string_view cp1254);
 // The same bytes shown through the Greek set (code page 1253).
 QString toGreekWidgetText(std::string_view bytes);
 // A widget text back to the engine: "\n" becomes CR LF, a character the
-// Turkish set cannot hold becomes "?".
+// Turkish set cannot hold is kept behind its mark (engine/Cp1254.h), so the
+// text comes back to the widget unchanged.
 std::string fromWidgetText(const QString& text);
 // A widget text shown through the Greek set back to the bytes it shows.
 std::string fromGreekWidgetText(const QString& text);

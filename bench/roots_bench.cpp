@@ -39,7 +39,7 @@ void scan(benchmark::State& state, const std::string& input, const char* xmin, c
 }
 
 void BM_DefaultScan(benchmark::State& state) {
-  scan(state, "[(x\xB2-x-2)]", "-100", "100", "-1,2");
+  scan(state, "[(x\xB2-x-2)]", "-100", "100", "-1 ; 2");
   state.SetItemsProcessed(state.iterations() * 201);
 }
 BENCHMARK(BM_DefaultScan)->Unit(benchmark::kMillisecond);
@@ -51,7 +51,7 @@ void BM_DefaultScanOfAProduct(benchmark::State& state) {
 BENCHMARK(BM_DefaultScanOfAProduct)->Unit(benchmark::kMillisecond);
 
 void BM_MillionScan(benchmark::State& state) {
-  scan(state, "[(x\xB2-x-2)]", "-1000000", "1000000", "-1,2");
+  scan(state, "[(x\xB2-x-2)]", "-1000000", "1000000", "-1 ; 2");
   state.SetItemsProcessed(state.iterations() * 2000001);
 }
 BENCHMARK(BM_MillionScan)->Iterations(1)->Unit(benchmark::kMillisecond);

@@ -3,9 +3,28 @@
 
 #include <algorithm>
 
+#include "engine/Cp1254.h"
 #include "engine/Text.h"
 
 namespace velsira {
+namespace {
+
+// The bytes of the character at byte i: a line break CR LF and a kept
+// character count as one.
+size_t characterBytes(std::string_view t, size_t i) {
+  if (t[i] == '\r' && i + 1 < t.size() && t[i + 1] == '\n') return 2;
+  const size_t kept = foreignLength(t, i);
+  return kept > 0 ? kept : 1;
+}
+
+// The number of characters of t as shown.
+long characterCount(std::string_view t) {
+  long n = 0;
+  for (size_t i = 0; i < t.size(); i += characterBytes(t, i)) ++n;
+  return n;
+}
+
+}  // namespace
 
 void InputBox::SetText(std::string_view text) {
   text_.assign(text);
@@ -13,21 +32,19 @@ void InputBox::SetText(std::string_view text) {
   selLength_ = 0;
 }
 
-long InputBox::Length() const {
-  long n = 0;
-  for (size_t i = 0; i < text_.size(); ++i) {
-    if (text_[i] == '\r' && i + 1 < text_.size() && text_[i + 1] == '\n') ++i;
-    ++n;
-  }
-  return n;
+long InputBox::Length() const { return characterCount(text_); }
+
+bool InputBox::FindKeptCharacter(std::string& character, long& position) const {
+  const size_t at = findForeign(text_);
+  if (at == std::string::npos) return false;
+  character.assign(text_, at, foreignLength(text_, at));
+  position = characterCount(std::string_view(text_).substr(0, at)) + 1;
+  return true;
 }
 
 size_t InputBox::byteIndex(long offset) const {
   size_t i = 0;
-  for (long k = 0; k < offset && i < text_.size(); ++k) {
-    if (text_[i] == '\r' && i + 1 < text_.size() && text_[i + 1] == '\n') ++i;
-    ++i;
-  }
+  for (long k = 0; k < offset && i < text_.size(); ++k) i += characterBytes(text_, i);
   return i;
 }
 
@@ -49,12 +66,7 @@ void InputBox::ReplaceSelection(std::string_view text) {
   size_t a = byteIndex(selStart_);
   size_t b = byteIndex(selStart_ + selLength_);
   text_.replace(a, b - a, text);
-  long inserted = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    ++inserted;
-  }
-  selStart_ += inserted;
+  selStart_ += characterCount(text);
   selLength_ = 0;
 }
 

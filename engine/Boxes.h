@@ -11,7 +11,8 @@
 namespace velsira {
 
 // Form1.Memo1: a multi-line text (CR LF between lines) with a caret and a
-// selection. Offsets count characters as shown, a line break as one.
+// selection. Offsets count characters as shown: a line break and a kept
+// character the code page cannot hold (Cp1254.h) count as one.
 class InputBox {
  public:
   // Gives the lines as displayed for a text; the desktop window supplies its
@@ -36,6 +37,9 @@ class InputBox {
   void AddLine(std::string_view line);
   // Number of characters as shown (a line break counts as one).
   long Length() const;
+  // The first kept character the code page cannot hold, as kept (its mark
+  // and UTF-8 bytes), and its 1-based position as shown; false when none.
+  bool FindKeptCharacter(std::string& character, long& position) const;
 
   void SetLineLayout(LineLayout layout) { layout_ = std::move(layout); }
 

@@ -53,6 +53,7 @@ void Calculation::EvaluateFactors(std::string& termText) {
 
 void Calculation::Button6Click() {
   w_.ClearResults();
+  Splitting::CheckAfterVariable(w_.Memo1.Text());
   prep_.SubstituteConstants();
   prep_.ExpandSuperscript(2, kSquare);
   prep_.ExpandSuperscript(3, kCube);
@@ -116,6 +117,7 @@ void Calculation::substituteXInto(std::string_view text, std::string_view value,
 void Calculation::EvaluateAt(const std::string& xText, std::string& result) {
   w_.ClearResults();
   savedInput_.assign(w_.Memo1.Text());
+  Splitting::CheckAfterVariable(savedInput_);
   // A value in exponent form would be cut at the sign of its exponent.
   std::string_view value = xText;
   if (hasExponent(xText)) {

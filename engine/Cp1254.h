@@ -99,9 +99,23 @@ constexpr std::string_view operator""_cp() {
 inline constexpr char kSquare = "²"_cp[0];
 inline constexpr char kCube = "³"_cp[0];
 
-// Code page 1254 bytes to UTF-8; an undefined byte becomes "?".
+// A character the code page cannot hold is kept in a text as the byte 0x81,
+// which the code page leaves undefined, followed by the character's UTF-8
+// bytes: the boxes keep every character the user wrote, and no operation
+// reads such a text (TForm1 refuses it first).
+inline constexpr char kForeignMark = '\x81';
+
+// The length in bytes of the kept character at byte i of t (the mark and its
+// UTF-8 bytes), or 0 when none starts there.
+size_t foreignLength(std::string_view t, size_t i);
+// The byte index of the first kept character of t, or npos.
+size_t findForeign(std::string_view t);
+
+// Code page 1254 bytes to UTF-8; a kept character becomes itself again, any
+// other undefined byte "?".
 std::string cp1254ToUtf8(std::string_view text);
-// UTF-8 to code page 1254; a character the code page cannot hold becomes "?".
+// UTF-8 to code page 1254; a character the code page cannot hold is kept
+// behind kForeignMark; a broken UTF-8 sequence becomes "?".
 std::string utf8ToCp1254(std::string_view text);
 // The same bytes seen through code page 1253 (the Greek display set), as UTF-8;
 // a byte that code page 1253 does not define becomes "?".

@@ -17,6 +17,7 @@ namespace {
 void Derivative::Button1Click() {
   TForm2& f = w_.Form2;
   w_.ClearResults();
+  Splitting::CheckAfterVariable(w_.Memo1.Text());
 
   prep_.InsertUnitCoefficients();
   prep_.SubstituteConstants();
@@ -28,6 +29,7 @@ void Derivative::Button1Click() {
   if (f.Memo6.count() == 0) Splitting::RaiseNoBracketTerm();
   Splitting::CheckAllRead(w_.Memo1.Text(), '[', ']');
   for (const std::string& term : f.Memo6.lines()) Splitting::CheckAllRead(term, '(', ')');
+  checkLastJoin(f.Memo9.get(f.Memo9.count() - 1));
 
   f.Memo14.clear();
   // Every factor and term derivative stands at least once in the result, so
@@ -38,6 +40,7 @@ void Derivative::Button1Click() {
     f.Memo1.clear();
     f.Memo7.clear();
     split_.SplitFactors(f.Memo6.get(t));
+    checkFactors(f);
     const long factors = f.Memo8.count();
     size_t factorsWritten = 0;
     for (long k = 0; k < factors; ++k) {
@@ -78,6 +81,28 @@ namespace {
 
 bool isProductOperator(std::string_view op) { return op == "*" || op == "/"; }
 
+// An operand of blanks and tabs alone is no operand.
+bool isBlank(std::string_view operand) { return operand.find_first_not_of(" \t") == std::string_view::npos; }
+
+}  // namespace
+
+void Derivative::checkLastJoin(std::string_view op) {
+  if (isProductOperator(op)) Splitting::RaiseUnread(op);
+}
+
+void Derivative::checkFactors(const TForm2& f) {
+  const long factors = f.Memo8.count();
+  for (long k = 0; k < factors; ++k) {
+    const std::string& name = f.Memo2.get(k);
+    const std::string& argument = f.Memo8.get(k);
+    const bool joinedByProduct = isProductOperator(f.Memo12.get(k)) || isProductOperator(f.Memo12.get(k - 1));
+    if (isBlank(argument) && (!name.empty() || joinedByProduct)) raiseEmptyArgument(name + "(" + argument + ")");
+  }
+  checkLastJoin(f.Memo12.get(factors - 1));
+}
+
+namespace {
+
 // The operand items of a factor argument for the combination rule. A sign
 // written after "*" or "/" («12x/-x») belongs to the operand after it: the
 // two become one item «(-1x)» with the derivative «(-1)», so the product and
@@ -92,7 +117,7 @@ std::vector<CombinationItem> operandItems(const WorkList& operands, const WorkLi
     const std::string& operand = operands.get(k);
     const std::string& before = operators.get(k - 1);
     const std::string& after = operators.get(k);
-    if (!operand.empty() || (!isProductOperator(before) && !isProductOperator(after))) {
+    if (!isBlank(operand) || (!isProductOperator(before) && !isProductOperator(after))) {
       items.push_back({operand, deriveOperand(operand), after});
       continue;
     }
@@ -101,7 +126,7 @@ std::vector<CombinationItem> operandItems(const WorkList& operands, const WorkLi
     bool negative = false;
     std::string run = before;
     long m = k;
-    while (m < n && operands.get(m).empty()) {
+    while (m < n && isBlank(operands.get(m))) {
       const std::string& sign = operators.get(m);
       run += sign;
       if (m == n - 1 || isProductOperator(sign)) Splitting::RaiseUnread(run);

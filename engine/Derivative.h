@@ -37,6 +37,12 @@ class Derivative {
   std::string AssembleDerivative();
 
  private:
+  // Refuses "*" or "/" as the last join of a level, with nothing after it.
+  static void checkLastJoin(std::string_view op);
+  // Refuses, in the factor cut of one term, a function with nothing in its
+  // parentheses, an empty factor joined by "*" or "/", and a last "*" or "/".
+  static void checkFactors(const TForm2& f);
+
   WorkArea& w_;
   Preparation& prep_;
   Splitting& split_;

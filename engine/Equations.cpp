@@ -20,6 +20,8 @@
 namespace velsira {
 namespace {
 
+constexpr std::string_view kRootSeparator = " ; ";
+constexpr std::string_view kNoRoot = "Bu aralıkta tam sayı kök bulunamadı."_cp;
 
 // The decimal text of a 128-bit integer.
 std::string Int128ToText(__int128 v) {
@@ -60,49 +62,85 @@ std::string Equations::ThreeDecimalText(long double v) {
   return text;
 }
 
+namespace {
+
+struct Coefficients {
+  int32_t a, b, c;
+};
+
+// The coefficients of the equation s = a·x² + b·x + c, found by position: a
+// before the "x²" that begins within the first nine characters, b between
+// "²" and the linear x within them (1 when one character stands between),
+// c after that x. A missing linear term or constant counts as 0: with no x
+// after "x²" at all, c is everything after "²". An x no rule reads leaves
+// the constant as the empty text, which is refused.
+Coefficients readCoefficients(std::string_view s) {
+  long p = 0;  // the position of the "²"
+  for (long i = 2; i <= 10; ++i)
+    if (substring(s, i - 1, 2) == std::string("x") + kSquare) p = i;
+  Coefficients k{TextToInt(substring(s, 1, p - 2)), 0, 0};
+
+  long q = 0;  // just after the linear x
+  for (long i = 2; i <= 10; ++i) {
+    const bool linearX = charAt(s, i - 1) == "x" && charAt(s, i) != std::string(1, kSquare);
+    if (linearX && i > p + 3) {
+      q = i;
+      k.b = TextToInt(substring(s, p + 1, q - p - 2));
+    }
+    if (linearX && i == p + 3) {
+      q = i;
+      k.b = 1;
+    }
+  }
+  const long length = static_cast<long>(s.size());
+  const std::string_view afterSquare = substring(s, p + 1, length);
+  std::string_view constant;
+  bool read = q > 0 || afterSquare.find('x') == std::string_view::npos;
+  if (q > 0) constant = substring(s, q, length);
+  else if (read) constant = afterSquare;
+  k.c = read && constant.empty() ? 0 : TextToInt(constant);
+  return k;
+}
+
+}  // namespace
+
+std::string Equations::ComplexRootsLine(long long minusB, long double d, long long twoA) {
+  const long double re = Divide(static_cast<long double>(minusB), static_cast<long double>(twoA));
+  const long double im = Divide(Sqrt(-d), static_cast<long double>(twoA));
+  auto trim = [](std::string t) { return t.substr(t.find_first_not_of(' ')); };
+  const std::string reText = trim(ThreeDecimalText(re));
+  const std::string imText = trim(ThreeDecimalText(std::fabs(im)));
+  const char first = im < 0 ? '-' : '+';
+  const char second = im < 0 ? '+' : '-';
+  return std::string("Delta<0 olduğundan gerçek kök yoktur; X1="_cp) + reText + first + imText + "i ; X2=" + reText +
+         second + imText + "i";
+}
+
 void Equations::Button2Click() {
   w_.ClearResults();
+  Splitting::CheckAfterVariable(w_.Memo1.Text());
   prep_.InsertUnitCoefficients();
   w_.Memo2.SetDisplayCharset(ResultBox::Charset::Turkish);
   TForm2& f = w_.Form2;
   split_.SplitFactors(w_.Memo1.Text());
-  // The equation is the first factor argument, read afresh at every use.
-  auto s = [&f]() -> const std::string& { return f.Memo8.get(0); };
-
-  // p: the position of the "²" of the last "x²" beginning within the first
-  // nine characters.
-  long p = 0;
-  for (long i = 2; i <= 10; ++i)
-    if (substring(s(), i - 1, 2) == std::string("x") + kSquare) p = i;
-  const int32_t a = TextToInt(substring(s(), 1, p - 2));
-
-  // q: just after the linear x; b is the text between "²" and that x, or 1
-  // when exactly one character stands between them.
-  long q = 0;
-  int32_t b = 0;
-  for (long i = 2; i <= 10; ++i) {
-    const bool linearX = charAt(s(), i - 1) == "x" && charAt(s(), i) != std::string(1, kSquare);
-    if (linearX && i > p + 3) {
-      q = i;
-      b = TextToInt(substring(s(), p + 1, q - p - 2));
-    }
-    if (linearX && i == p + 3) {
-      q = i;
-      b = 1;
-    }
-  }
-  // c: everything after the linear x; empty when there is none.
-  const int32_t c = TextToInt(q > 0 ? substring(s(), q, static_cast<long>(s().size())) : std::string_view());
+  // The equation is the first factor argument.
+  const auto [a, b, c] = readCoefficients(f.Memo8.get(0));
 
   // Exact in 128 bits: 4·a·c alone can exceed 64 bits.
   const __int128 d = static_cast<__int128>(b) * b - static_cast<__int128>(4) * a * c;
   w_.Memo2.AddLine("Delta=" + Int128ToText(d));
-  const long double root = Sqrt(static_cast<long double>(static_cast<double>(d)));
-  const std::string r = ThreeDecimalText(root);
   const long long minusB = -static_cast<long long>(b);
   const long long twoA = 2LL * a;
-  w_.Memo2.AddLine("Kok Delta=" + r);
-  w_.Memo2.AddLine(std::string("Birinci KÖk ("_cp) + IntToText(minusB) + "+" + r + ")/" + IntToText(twoA));
+  if (d < 0) {
+    // No real root: the worked text ends with the two complex ones (d < 0
+    // needs a != 0).
+    w_.Memo2.AddLine(ComplexRootsLine(minusB, static_cast<long double>(d), twoA));
+    return;
+  }
+  const long double root = Sqrt(static_cast<long double>(static_cast<double>(d)));
+  const std::string r = ThreeDecimalText(root);
+  w_.Memo2.AddLine(std::string("Kök Delta="_cp) + r);
+  w_.Memo2.AddLine(std::string("Birinci Kök ("_cp) + IntToText(minusB) + "+" + r + ")/" + IntToText(twoA));
   w_.Memo2.AddLine(std::string("İkinci Kök ("_cp) + IntToText(minusB) + "-" + r + ")/" + IntToText(twoA));
   w_.Memo2.AddLine("Bulunur.");
   const long double x1 = Divide(Add(root, static_cast<long double>(minusB)), static_cast<long double>(twoA));
@@ -125,16 +163,21 @@ void Equations::Button39Click() {
   // Each scan shows its own progress: the bar starts at the new minimum.
   bar.SetPosition(xmin);
 
+  // The roots joined by " ; ", which no reader takes for a decimal comma.
   std::string roots;
   std::string value;
   PointScan scan(calc_);
   for (long long x = xmin; x <= xmax; ++x) {
     scan.Evaluate(x, value, x == xmax);
-    if (value == "0") roots += "," + IntToText(x);
+    if (value == "0") {
+      if (!roots.empty()) roots += kRootSeparator;
+      roots += IntToText(x);
+      checkTextLength(roots.size());
+    }
     bar.StepBy(1);
     if (x == xmax) {
       w_.Memo2.Clear();
-      w_.Memo2.AddLine(roots.empty() ? std::string() : roots.substr(1));
+      w_.Memo2.AddLine(roots.empty() ? std::string(kNoRoot) : roots);
       window.Hide();
     }
   }

@@ -23,12 +23,17 @@ class Equations {
   void Button2Click();
   // "Karışık Denklem Çözme": asks for xmin and xmax, evaluates the input at
   // every integer between them with the progress window shown, and writes
-  // the integers whose value is exactly "0", joined by ",".
+  // the integers whose value is exactly "0", joined by " ; " («-1 ; 2»), or
+  // "Bu aralıkta tam sayı kök bulunamadı." when there is none. A root list
+  // longer than the text limit raises the length error.
   void Button39Click();
 
   // The three-decimal format of the worked solution: fixed point with a ".",
   // rounded half away from zero, right-aligned in at least five characters.
   static std::string ThreeDecimalText(long double v);
+  // "Delta<0 olduğundan gerçek kök yoktur; X1=re+imi ; X2=re-imi": the last
+  // line of a quadratic with the discriminant d < 0, from −b and 2·a.
+  static std::string ComplexRootsLine(long long minusB, long double d, long long twoA);
 
  private:
   WorkArea& w_;

@@ -57,6 +57,26 @@ inline void checkTextLength(size_t n) {
 // "Integer overflow": an integer result beyond its 64-bit range.
 [[noreturn]] void raiseIntegerOverflow();
 
+// "'%s' içinde ifade yok; parantezin içine bir ifade yazınız, ör: Sin(x).": a
+// function written with nothing between its parentheses; text is the
+// function as written («Sin()»).
+[[noreturn]] void raiseEmptyArgument(std::string_view text);
+
+// "'%s' okunamadı: Delta-Epsilon ilk satırda lim(Mx+B), ikinci satırda x=a
+// bekler; M, B ve a tam sayıdır, ör: lim(2x+1) ve x=3": a line of the input
+// box that is not in the form of the delta-epsilon argument.
+[[noreturn]] void raiseNotLimitForm(std::string_view line);
+// "'%s' satırı zaten var; Limit x= satırını ikinci satır olarak ekler, önce
+// alttaki satırları siliniz": "Limit" on a text of more than one line.
+[[noreturn]] void raiseSecondLineTaken(std::string_view line);
+
+// "'%s' (%d. karakter) bu programda kullanılamaz; onu siliniz ya da programın
+// yazımıyla yazınız (kuvvet için ², ³ ya da ^, sabitler için pi ve e), ör:
+// [(x^4)]": the input holds a
+// character the code page cannot hold (kept as Cp1254.h keeps it), at the
+// 1-based position among the characters as shown.
+[[noreturn]] void raiseForeignCharacter(std::string_view character, long position);
+
 // The text of the error box: a full stop is appended when the last character
 // sorts after ".".
 std::string presentError(std::string_view text);

@@ -120,6 +120,14 @@ long double ArcCosh(long double x) {
 // radians are converted to the unit after them.
 long double angleRowValue(AngleRow row, AngleUnit unit, long double x) {
   const long double halfTurn = unit == AngleUnit::Degrees ? 180 : 200;
+  if (row < AngleRow::ArcTan && unit != AngleUnit::Radians) {
+    // Where the tangent or the sine is exactly zero in the unit, the
+    // reciprocal rows are undefined: the radian value only comes near it.
+    const long double rest = std::fabs(std::fmod(x, halfTurn));
+    const bool poleOfTan = rest == halfTurn / 2 && (row == AngleRow::Tan || row == AngleRow::Sec);
+    const bool poleOfCot = rest == 0 && (row == AngleRow::Cot || row == AngleRow::Csc);
+    if (poleOfTan || poleOfCot) raiseDivisionByZero();
+  }
   if (row < AngleRow::ArcTan) {
     const long double a = unit == AngleUnit::Radians ? x : Divide(Multiply(x, kPi), halfTurn);
     switch (row) {

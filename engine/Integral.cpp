@@ -177,7 +177,9 @@ std::string Integral::IntegrateTerm(long index, std::string_view argument) {
     return result;
   }
   // A function of an argument, possibly with a number written before its
-  // name.
+  // name; an argument of blanks alone is none.
+  if (argument.find_first_not_of(" \t") == std::string_view::npos)
+    raiseEmptyArgument(name + "(" + std::string(argument) + ")");
   std::string_view number;
   std::string_view function = name;
   const bool tableName = isFunctionName(name);
@@ -215,6 +217,7 @@ std::string Integral::IntegrateTerm(long index, std::string_view argument) {
 
 void Integral::Button4Click() {
   w_.ClearResults();
+  Splitting::CheckAfterVariable(w_.Memo1.Text());
   prep_.InsertUnitCoefficients();
   const std::string text = w_.Memo1.Text();
   // Each warning is shown once for every character that calls for it, up to
@@ -259,6 +262,10 @@ void Integral::Button4Click() {
     else joined += before + integral;
     checkTextLength(joined.size() + 2);
   }
+  // A product or quotient has no integral here: the warning said so, and the
+  // result box stays as after a failure. What could not be read has been
+  // named above all the same.
+  if (products > 0) return;
   w_.Memo2.SetText(joined + "+c");
   prep_.TidyResult();
 }

@@ -24,6 +24,15 @@ constexpr MessageText kMessages[] = {
     {Message::NoDerivativeRule, "'%s' için türev kuralı yok"_cp},
     {Message::NoIntegralRule, "'%s' için integral kuralı yok"_cp},
     {Message::NotLinearInside, "'%s' fonksiyonunun içi doğrusal değil; integrali alınamaz"_cp},
+    {Message::EmptyArgument, "'%s' içinde ifade yok; parantezin içine bir ifade yazınız, ör: Sin(x)."_cp},
+    {Message::NotLimitForm,
+     "'%s' okunamadı: Delta-Epsilon ilk satırda lim(Mx+B), ikinci satırda x=a bekler; M, B ve a tam sayıdır, "
+     "ör: lim(2x+1) ve x=3"_cp},
+    {Message::SecondLineTaken,
+     "'%s' satırı zaten var; Limit x= satırını ikinci satır olarak ekler, önce alttaki satırları siliniz"_cp},
+    {Message::ForeignCharacter,
+     "'%s' (%d. karakter) bu programda kullanılamaz; onu siliniz ya da programın yazımıyla yazınız (kuvvet için "
+     "², ³ ya da ^, sabitler için pi ve e), ör: [(x^4)]"_cp},
     {Message::UnknownName, "'%s' tanınmayan bir fonksiyon"_cp},
 };
 

@@ -25,6 +25,10 @@ enum class Message {
   NoDerivativeRule,       // a name for which no derivative row exists
   NoIntegralRule,         // a factor name the integral table does not know
   NotLinearInside,        // a function whose argument is not linear, in an integral
+  EmptyArgument,          // a function with nothing between its parentheses
+  NotLimitForm,           // a line not in the form of the delta-epsilon argument
+  SecondLineTaken,        // "Limit" on a text that has a second line already
+  ForeignCharacter,       // a character the code page cannot hold; "%d" is its position
   UnknownName,            // a name the evaluator does not know (the last)
 };
 

@@ -154,13 +154,14 @@ std::pair<size_t, size_t> stretchAround(std::string_view t, size_t p) {
   return {begin, end};
 }
 
-// Whether the "-" at position m (right before a base) is a sign: it stands at
-// the start of the text or right after "(", "[" or an operator character.
+// Whether the "-" at position m (right before a base) belongs to the base:
+// only right after "*" or "/", where it can be nothing but the sign of that
+// factor (a value written in for x reads so: «1*-3²» is 9). Elsewhere the
+// power binds first and the "-" stays an operator: «-2²» is -4, «5--3²» 14.
 bool isSignAt(std::string_view t, size_t m) {
-  if (t[m] != '-') return false;
-  if (m == 0) return true;
+  if (t[m] != '-' || m == 0) return false;
   const char before = t[m - 1];
-  return before == '(' || before == '[' || isOperator(before);
+  return before == '*' || before == '/';
 }
 
 }  // namespace

@@ -322,6 +322,41 @@ void Splitting::checkAllRead(std::string_view t, const PairList& pairs) {
   if (readTo < t.size()) raiseUnread(t, pairs);
 }
 
+namespace {
+
+// An ASCII letter or a letter of the code page's upper half.
+bool isLetter(char c) {
+  const auto u = static_cast<unsigned char>(c);
+  return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || u >= 0xC0;
+}
+
+// Whether c may follow the variable and its power.
+bool endsVariable(char c) {
+  return isOperator(c) || c == '(' || c == ')' || c == '[' || c == ']' || c == ' ' || c == '\t' || c == '\r' ||
+         c == '\n' || c == '=';
+}
+
+}  // namespace
+
+void Splitting::CheckAfterVariable(std::string_view t) {
+  for (size_t p = t.find('x'); p != std::string_view::npos; p = t.find('x', p + 1)) {
+    size_t q = p + 1;
+    // An "x" between two letters belongs to a name («exp»), which the rules
+    // of names judge.
+    if (p > 0 && isLetter(t[p - 1]) && q < t.size() && isLetter(t[q])) continue;
+    if (q < t.size() && (t[q] == '\xB2' || t[q] == '\xB3')) {
+      ++q;
+    } else if (q < t.size() && t[q] == '^') {
+      ++q;
+      while (q < t.size() && isNumberChar(t[q])) ++q;
+    }
+    if (q == t.size() || endsVariable(t[q])) continue;
+    size_t end = q;
+    while (end < t.size() && !endsVariable(t[end])) ++end;
+    RaiseUnread(t.substr(q, end - q));
+  }
+}
+
 void Splitting::RaiseUnread(std::string_view text) {
   raiseMessage(Message::Unread, text);
 }

@@ -42,6 +42,12 @@ class Splitting {
   // SplitFactors of bracket term i, with the pairs CheckFactorsRead found:
   // Memo6 must not have changed since.
   void SplitTermFactors(long i);
+  // The variable check: after each "x" and its power ("²", "³" or "^" with
+  // its digits) must come an operator, a parenthesis, a bracket, a blank, a
+  // line break, "=" or the end; an "x" between two letters is part of a
+  // name. Raises "'%s' okunamadı. ..." naming the
+  // leftmost run of other characters («xyz», «x²abc», «x2»).
+  static void CheckAfterVariable(std::string_view t);
   // "'%s' okunamadı. Her çarpanı parantez, ...": text is the run of the
   // input that no rule can read.
   [[noreturn]] static void RaiseUnread(std::string_view text);

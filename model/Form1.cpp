@@ -34,17 +34,52 @@ TForm1::TForm1(TForm2& form2, Platform& ui)
 
 void TForm1::FormCreate() { Memo1.SetSelection(2, 0); }
 
-void TForm1::Button1Click() { derivative_.Button1Click(); }
-void TForm1::Button2Click() { equations_.Button2Click(); }
+void TForm1::RefuseKeptCharacters() {
+  std::string character;
+  long position = 0;
+  if (!Memo1.FindKeptCharacter(character, position)) return;
+  area_.ClearResults();
+  raiseForeignCharacter(character, position);
+}
+
+// Every operation that reads the input refuses it first when it holds a
+// character the engine cannot read; clearing, the angle units, the pad, the
+// hint and "Limit" leave such a text as it is.
+void TForm1::Button1Click() {
+  RefuseKeptCharacters();
+  derivative_.Button1Click();
+}
+void TForm1::Button2Click() {
+  RefuseKeptCharacters();
+  equations_.Button2Click();
+}
 void TForm1::Button3Click() { area_.ClearResults(); }
-void TForm1::Button4Click() { integral_.Button4Click(); }
-void TForm1::Button6Click() { calc_.Button6Click(); }
+void TForm1::Button4Click() {
+  RefuseKeptCharacters();
+  integral_.Button4Click();
+}
+void TForm1::Button6Click() {
+  RefuseKeptCharacters();
+  calc_.Button6Click();
+}
 void TForm1::Button12Click() { ui_.messages.ShowMessage(std::string(HintText())); }
-void TForm1::Button14Click() { plotting_.Button14Click(); }
-void TForm1::Button17Click() { limits_.Button17Click(); }
+void TForm1::Button14Click() {
+  RefuseKeptCharacters();
+  plotting_.Button14Click();
+}
+void TForm1::Button17Click() {
+  RefuseKeptCharacters();
+  limits_.Button17Click();
+}
 void TForm1::Button18Click() { limits_.Button18Click(); }
-void TForm1::Button24Click() { calc_.Button24Click(); }
-void TForm1::Button39Click() { equations_.Button39Click(); }
+void TForm1::Button24Click() {
+  RefuseKeptCharacters();
+  calc_.Button24Click();
+}
+void TForm1::Button39Click() {
+  RefuseKeptCharacters();
+  equations_.Button39Click();
+}
 
 // Checks one angle-unit button and unchecks the other two.
 static void checkOnly(RadioButton& checked, RadioButton& other1, RadioButton& other2) {

@@ -52,6 +52,10 @@ class TForm1 {
 
   // Places the caret between "[(" and ")]".
   void FormCreate();
+  // "'⁴' (5. karakter) bu programda kullanılamaz; ...": raised, after the
+  // results are cleared, when the input box holds a character the code page
+  // cannot hold; the input box keeps it as written.
+  void RefuseKeptCharacters();
 
   void Button1Click();   // "Türev Al"
   void Button2Click();   // "Basit Denklem Çözme"

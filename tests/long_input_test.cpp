@@ -75,7 +75,9 @@ TEST(LongInput, HostileInputsAreAnsweredOrRefused) {
       {"run of minus signs", "[(" + repeat("-", n) + "1)]", &TForm1::Button6Click,
        "'-' is not a valid floating point value."},
       {"run of minus signs", "[(" + repeat("-", n) + "1)]", &TForm1::Button17Click,
-       "'" + repeat("-", 100) + kEllipsis + "' is not a valid integer value."},
+       "'[(" + repeat("-", 98) + kEllipsis +
+           "' okunamadı: Delta-Epsilon ilk satırda lim(Mx+B), ikinci satırda x=a bekler; M, B ve a tam sayıdır, ör: "
+           "lim(2x+1) ve x=3."},
       {"blanks", "[(" + repeat(" ", n) + "x)]", &TForm1::Button6Click,
        "'" + repeat(" ", 100) + kEllipsis + "' is not a valid floating point value."},
       // Powers in one stretch between operators: each reads the digits of
@@ -176,7 +178,7 @@ Collected collectRight(std::string_view t, size_t p) {
 }
 
 bool signAt(std::string_view t, size_t m) {
-  return t[m] == '-' && (m == 0 || t[m - 1] == '(' || t[m - 1] == '[' || isOperator(t[m - 1]));
+  return t[m] == '-' && m > 0 && (t[m - 1] == '*' || t[m - 1] == '/');
 }
 
 std::string squaresAsFirstWritten(std::string_view t) {

@@ -216,8 +216,8 @@ TEST(PointScan, RootScanKeepsItsResultsAndErrors) {
     const char* result;  // the result box, or the error text
   };
   const Row rows[] = {
-      {"[(x\xB2-x-2)]", "-100", "100", "-1,2"},
-      {"[(x-3)*(x+4)]+[(0)]", "-10", "10", "-4,3"},
+      {"[(x\xB2-x-2)]", "-100", "100", "-1 ; 2"},
+      {"[(x-3)*(x+4)]+[(0)]", "-10", "10", "-4 ; 3"},
       {"[(x\xB3)]", "-5", "5", "0"},
       {"ln[(x)]", "-3", "3", "Invalid floating point operation"},
       {"[(1)/(x)]", "-3", "3", "Floating point division by zero"},

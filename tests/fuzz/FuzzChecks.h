@@ -56,4 +56,14 @@ inline void checkResultSize(const std::vector<std::string>& lines) {
   if (total > kResultLimit + 2) fail("a result of " + std::to_string(total) + " characters", "");
 }
 
+// typed: every text the user gave the operation (boxes and dialog answers),
+// code page 1254. A result shows a "?" only where the user typed one: no
+// character is ever replaced by it.
+inline void checkNoInventedQuestionMarks(const std::vector<std::string>& typed, const std::vector<std::string>& lines) {
+  for (const std::string& t : typed)
+    if (cp1254ToUtf8(t).find('?') != std::string::npos) return;
+  for (const std::string& line : lines)
+    if (cp1254ToUtf8(line).find('?') != std::string::npos) fail("a result shows a \"?\" that was not typed", line);
+}
+
 }  // namespace velsira::testing

@@ -23,9 +23,24 @@ inline bool quoteFits(std::string_view quoted, Quotes quotes) {
   return quoted.size() == kQuoteLimit + 1 && quoted.back() == '\x85';
 }
 
+// Whether text is the message that names a kept character: "'" + the
+// character (kept as engine/Cp1254.h keeps it) + "' (" + its position + the
+// fixed rest.
+inline bool isKeptCharacterMessage(std::string_view text) {
+  const std::string_view message = MessageTemplate(Message::ForeignCharacter);
+  const std::string_view keptEnd = message.substr(message.find("%d") + 2);
+  if (text.size() < 2 || text.front() != '\'' || !text.ends_with(keptEnd)) return false;
+  const size_t n = foreignLength(text, 1);
+  const std::string_view rest = text.substr(std::min(text.size(), 1 + n));
+  if (n == 0 || !rest.starts_with("' (")) return false;
+  const std::string_view digits = rest.substr(3, rest.size() - 3 - keptEnd.size());
+  return !digits.empty() && digits.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
 // Whether text, as the engine raised it (code page 1254), is one of the
 // program's messages (engine/Messages.h), a quoted text in place of "%s".
 inline bool isRaisedMessage(std::string_view text, Quotes quotes) {
+  if (isKeptCharacterMessage(text)) return true;
   for (const MessageText& m : Messages()) {
     const size_t at = m.text.find("%s");
     if (at == std::string_view::npos) {

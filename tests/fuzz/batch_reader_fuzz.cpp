@@ -38,9 +38,16 @@ bool asksAWideScan(std::string_view bytes) {
   return false;
 }
 
-void checkAnswer(const std::string& line) {
+// typedMarks: whether the requests may hold a "?" (typed, or escaped).
+void checkAnswer(const std::string& line, bool typedMarks) {
   const json answer = json::parse(line, nullptr, false);
   if (!answer.is_object()) fail("an answer that is not a JSON object", line);
+  // The result and input boxes show a "?" only where one was typed.
+  for (const char* box : {"result", "input"}) {
+    if (typedMarks || !answer.contains(box) || !answer[box].is_string()) continue;
+    if (answer[box].get_ref<const std::string&>().find('?') != std::string::npos)
+      fail(std::string("the ") + box + " box shows a \"?\" that was not typed", line);
+  }
   const json& error = answer.contains("error") ? answer["error"] : json();
   if (!answer.contains("result")) {
     // A refused request: {"error": text} alone.
@@ -80,7 +87,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   std::istringstream answers(out.str());
   size_t count = 0;
-  for (std::string line; std::getline(answers, line); ++count) checkAnswer(line);
+  const bool typedMarks = bytes.find('?') != std::string::npos || bytes.find("\\u") != std::string::npos;
+  for (std::string line; std::getline(answers, line); ++count) checkAnswer(line, typedMarks);
   if (count != requests)
     fail(std::to_string(requests) + " requests got " + std::to_string(count) + " answers", bytes);
   return 0;

@@ -4,8 +4,8 @@
 // click handler runs as the event loop runs it, and the state it leaves is
 // checked: the error box shows one of the program's messages, the result
 // box is as the operation leaves it on failure, a point evaluation gives
-// the input box back, results stay bounded, and no input takes more than a
-// second.
+// the input box back, results stay bounded and show no "?" that was not
+// typed, and no input takes more than a second.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -55,11 +55,15 @@ void run(const Operation& op, const FuzzCase& c) {
   const std::optional<std::string>& error = p.recording.messages.error;
   if (error) checkMessage(*error);
   checkResultSize(form.Memo2.Lines());
+  std::vector<std::string> typed = {before, form.Edit1.Text};
+  for (const auto& answer : c.answers) typed.push_back(answer.value_or(""));
+  checkNoInventedQuestionMarks(typed, form.Memo2.Lines());
 
   const size_t lines = form.Memo2.Lines().size();
   if (op.keepsInput && form.Memo1.Text() != before) fail("the input box does not hold the user's text", before);
   if (!error) {
-    if (op.linesOnSuccess && lines != static_cast<size_t>(op.linesOnSuccess))
+    if (op.linesOnSuccess && lines != static_cast<size_t>(op.linesOnSuccess) &&
+        !(op.shortSuccess && lines == static_cast<size_t>(op.shortSuccess)))
       fail("a success wrote " + std::to_string(lines) + " result lines", before);
     return;
   }
@@ -73,8 +77,9 @@ void run(const Operation& op, const FuzzCase& c) {
     case AfterFailure::AsEvaluationLeft:
       if (lines > 1) fail("a failed evaluation left more than one result line", *error);
       break;
-    case AfterFailure::Unchanged:
-      fail("an operation that cannot fail failed", *error);
+    case AfterFailure::Untouched:
+      if (lines != 0) fail("an operation without a result wrote one", *error);
+      break;
   }
   // A scan that fails leaves its progress window for the user to close.
   if (op.dialogs > 0 && !p.recording.progress.Visible()) fail("a failed scan hid its progress window", *error);

@@ -143,10 +143,37 @@ TEST_F(MainWindowTest, TypedLinesReachTheModelWithCrLf) {
   EXPECT_EQ(model.Memo1.Text(), "[(ş)]\r\nçx2"_cp);
   EXPECT_EQ(window.Memo1()->toPlainText(), QStringLiteral("[(ş)]\nçx2"));
   EXPECT_EQ(caret(), 9);
-  // A character outside the Turkish set reaches the engine as "?".
+  // A character outside the Turkish set reaches the model kept as it is.
   window.Memo1()->setPlainText(QStringLiteral("∑"));
   window.pushToModel();
-  EXPECT_EQ(model.Memo1.Text(), "?");
+  EXPECT_EQ(cp1254ToUtf8(model.Memo1.Text()), "∑");
+}
+
+TEST_F(MainWindowTest, CharactersOutsideTheCodePageSurviveClearingUnitsAndFailures) {
+  const QString typed = QStringLiteral("[(x²)] 😀 x⁴ π −");
+  window.Memo1()->setPlainText(typed);
+  select(3, 3);
+  click("Button3");  // "Sonuçları Temizle"
+  EXPECT_EQ(window.Memo1()->toPlainText(), typed);
+  EXPECT_FALSE(ui.messages.error);
+  window.RadioButton(2)->click();
+  window.RadioButton(3)->click();
+  EXPECT_EQ(window.Memo1()->toPlainText(), typed);
+  for (const char* operation : {"Button1", "Button4", "Button6", "Button24", "Button2", "Button17"}) {
+    ui.messages.error.reset();
+    click(operation);
+    EXPECT_EQ(window.Memo1()->toPlainText(), typed) << operation;
+    ASSERT_TRUE(ui.messages.error) << operation;
+    EXPECT_EQ(cp1254ToUtf8(*ui.messages.error),
+              "'😀' (8. karakter) bu programda kullanılamaz; onu siliniz ya da programın yazımıyla yazınız (kuvvet "
+              "için ², ³ ya da ^, sabitler için pi ve e), ör: [(x^4)].")
+        << operation;
+  }
+  EXPECT_EQ(caret(), 3);
+  // The pad inserts at the caret and leaves every other character alone.
+  click("SpeedButton6");
+  EXPECT_EQ(window.Memo1()->toPlainText(), QStringLiteral("[(xx²)] 😀 x⁴ π −"));
+  EXPECT_EQ(caret(), 4);
 }
 
 TEST_F(MainWindowTest, HintShowsAPlainBoxAndChangesNothing) {
