@@ -183,6 +183,95 @@ bool mulWithin(unsigned __int128 a, unsigned __int128 b, unsigned __int128 limit
   return out <= limit;
 }
 
+// The evaluator's rows, tested in order: the names a row applies to, and its
+// value from the whole name and the argument (the name's rest after the
+// row's text is a number). Every row that applies writes its value, the last
+// one giving the result.
+enum class RowMatch {
+  AngleName,     // a name of the angle-unit rows
+  Exact,         // the name is the row's text
+  Prefix,        // the name begins with the row's text
+  LongerPrefix,  // the name begins with the row's text and goes on
+};
+
+struct FunctionRow {
+  RowMatch match;
+  std::string_view name;
+  long double (*value)(std::string_view name, std::string_view argument, AngleUnit unit);
+};
+
+long double angleValue(std::string_view name, std::string_view argument, AngleUnit unit) {
+  return angleRowValue(findAngleName(name)->row, unit, TextToFloat(argument));
+}
+long double log2Value(std::string_view, std::string_view argument, AngleUnit) { return Log2(TextToFloat(argument)); }
+long double logBaseValue(std::string_view name, std::string_view argument, AngleUnit) {
+  const long double x = TextToFloat(argument);
+  const long double p = TextToFloat(name.substr(3));
+  return Divide(Log2(x), Log2(p));
+}
+long double log10Value(std::string_view, std::string_view argument, AngleUnit) { return Log10(TextToFloat(argument)); }
+long double lnValue(std::string_view, std::string_view argument, AngleUnit) { return Ln(TextToFloat(argument)); }
+long double powerValue(std::string_view name, std::string_view argument, AngleUnit) {
+  const long double x = TextToFloat(argument);
+  return Power(x, TextToFloat(name.substr(kKuvvet.size())));
+}
+long double exponentialValue(std::string_view name, std::string_view argument, AngleUnit) {
+  const long double x = TextToFloat(argument);
+  return Power(TextToFloat(name.substr(kUstel.size())), x);
+}
+long double squareRootValue(std::string_view, std::string_view argument, AngleUnit) {
+  return Sqrt(TextToFloat(argument));
+}
+long double rootValue(std::string_view name, std::string_view argument, AngleUnit) {
+  const long double x = TextToFloat(argument);
+  return Power(x, Divide(1, TextToFloat(name.substr(kKok.size()))));
+}
+
+// The counting rows read the name's number before the argument.
+long double permutationValue(std::string_view name, std::string_view argument, AngleUnit) {
+  const int32_t r = TextToInt(name.substr(3));
+  const int32_t n = TextToInt(argument);
+  return static_cast<long double>(Evaluator::PermutationCount(n, r));
+}
+long double factorialValue(std::string_view, std::string_view argument, AngleUnit) {
+  return static_cast<long double>(Evaluator::Factorial(TextToInt(argument)));
+}
+long double combinationValue(std::string_view name, std::string_view argument, AngleUnit) {
+  const int32_t r = TextToInt(name.substr(3));
+  const int32_t n = TextToInt(argument);
+  return static_cast<long double>(Evaluator::CombinationCount(n, r));
+}
+
+constexpr FunctionRow kFunctionRows[] = {
+    {RowMatch::AngleName, "", angleValue},
+    {RowMatch::Exact, "log2", log2Value},
+    {RowMatch::Prefix, "log", logBaseValue},
+    {RowMatch::Exact, "log10", log10Value},
+    {RowMatch::Exact, "ln", lnValue},
+    {RowMatch::Prefix, kKuvvet, powerValue},
+    {RowMatch::Prefix, kUstel, exponentialValue},
+    {RowMatch::Exact, kKok, squareRootValue},
+    {RowMatch::LongerPrefix, kKok, rootValue},
+    {RowMatch::Prefix, "Per", permutationValue},
+    {RowMatch::Exact, "!", factorialValue},
+    {RowMatch::Prefix, "Kom", combinationValue},
+};
+
+// Whether row applies to name. Only the names beginning with "S", "C", "T"
+// or "A" are looked up among the angle names.
+bool applies(const FunctionRow& row, std::string_view name) {
+  switch (row.match) {
+    case RowMatch::AngleName: {
+      const char first = name.empty() ? '\0' : name[0];
+      return (first == 'S' || first == 'C' || first == 'T' || first == 'A') && findAngleName(name) != nullptr;
+    }
+    case RowMatch::Exact: return name == row.name;
+    case RowMatch::Prefix: return startsWith(name, row.name);
+    case RowMatch::LongerPrefix: return startsWith(name, row.name) && name.size() > row.name.size();
+  }
+  return false;
+}
+
 }  // namespace
 
 int64_t Evaluator::PermutationCount(int64_t n, int64_t r) {
@@ -230,59 +319,17 @@ int64_t Evaluator::CombinationCount(int64_t n, int64_t r) {
 }
 
 bool Evaluator::IsKnownName(std::string_view name) {
-  return findAngleName(name) != nullptr || startsWith(name, "log") || name == "ln" || startsWith(name, kKuvvet) ||
-         startsWith(name, kUstel) || startsWith(name, kKok) || startsWith(name, "Per") || name == "!" ||
-         startsWith(name, "Kom");
+  for (const FunctionRow& row : kFunctionRows)
+    if (applies(row, name)) return true;
+  return false;
 }
 
 bool Evaluator::ApplyRows(std::string_view name, std::string_view argument, long double& value) const {
   bool applied = false;
-  auto write = [&](long double v) {
-    value = v;
+  for (const FunctionRow& row : kFunctionRows) {
+    if (!applies(row, name)) continue;
+    value = row.value(name, argument, w_.Unit());
     applied = true;
-  };
-  // Rows are tested in order; a name can only meet the rows whose names
-  // begin with its first character, so the others are passed over at once.
-  const char first = name.empty() ? '\0' : name[0];
-  if (first == 'S' || first == 'C' || first == 'T' || first == 'A') {
-    const AngleName* angle = findAngleName(name);
-    if (angle != nullptr) write(angleRowValue(angle->row, w_.Unit(), TextToFloat(argument)));
-  }
-  if (first == 'l') {
-    if (name == "log2") write(Log2(TextToFloat(argument)));
-    if (startsWith(name, "log")) {
-      const long double x = TextToFloat(argument);
-      const long double p = TextToFloat(name.substr(3));
-      write(Divide(Log2(x), Log2(p)));
-    }
-    if (name == "log10") write(Log10(TextToFloat(argument)));
-    if (name == "ln") write(Ln(TextToFloat(argument)));
-  }
-  if (startsWith(name, kKuvvet)) {
-    const long double x = TextToFloat(argument);
-    write(Power(x, TextToFloat(name.substr(kKuvvet.size()))));
-  }
-  if (startsWith(name, kUstel)) {
-    const long double x = TextToFloat(argument);
-    write(Power(TextToFloat(name.substr(kUstel.size())), x));
-  }
-  if (first == 'K') {
-    if (name == kKok) write(Sqrt(TextToFloat(argument)));
-    if (startsWith(name, kKok) && name.size() > kKok.size()) {
-      const long double x = TextToFloat(argument);
-      write(Power(x, Divide(1, TextToFloat(name.substr(kKok.size())))));
-    }
-  }
-  if (startsWith(name, "Per")) {
-    const int32_t r = TextToInt(name.substr(3));
-    const int32_t n = TextToInt(argument);
-    write(static_cast<long double>(PermutationCount(n, r)));
-  }
-  if (name == "!") write(static_cast<long double>(Factorial(TextToInt(argument))));
-  if (startsWith(name, "Kom")) {
-    const int32_t r = TextToInt(name.substr(3));
-    const int32_t n = TextToInt(argument);
-    write(static_cast<long double>(CombinationCount(n, r)));
   }
   return applied;
 }

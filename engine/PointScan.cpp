@@ -384,6 +384,11 @@ bool PointScan::addLine(char before, char sign, bool body, long double magnitude
 }
 
 bool PointScan::reduce(long double& sum) {
+  joinSigns();
+  return summandLines() && mergeContinuations() && sumLines(sum);
+}
+
+void PointScan::joinSigns() {
   // The sign joins: an empty operand takes the operator after it and the
   // operand after that, which leave their lists.
   signed_.clear();
@@ -413,8 +418,9 @@ bool PointScan::reduce(long double& sum) {
   }
   pieces_.resize(kept);
   ops_.resize(std::min(keptOps, opCountBefore));
+}
 
-  // The summand lines.
+bool PointScan::summandLines() {
   lines_.clear();
   pairFirst_.clear();
   pairSecond_.clear();
@@ -450,7 +456,10 @@ bool PointScan::reduce(long double& sum) {
       if (!addLine(before, s.prefix, !s.piece.empty, s.piece.value, kNoPair, kNoPair)) return false;
     }
   }
+  return true;
+}
 
+bool PointScan::mergeContinuations() {
   // Each continuation line merged into the line kept before it; the lines
   // are compacted in one pass.
   size_t keptLines = lines_.empty() ? 0 : 1;
@@ -474,8 +483,11 @@ bool PointScan::reduce(long double& sum) {
     lines_[keptLines - 1] = {Line::Value, 0, ReadBackNumberText(merged)};
   }
   lines_.resize(keptLines);
+  return true;
+}
 
-  // The sum: every line in double precision, added in extended precision.
+bool PointScan::sumLines(long double& sum) const {
+  // Every line in double precision, added in extended precision.
   long double total = 0;
   for (const Line& line : lines_) {
     if (line.kind == Line::Empty) continue;

@@ -109,7 +109,20 @@ class PointScan {
   // operators stand for (pieces_, ops_), and the function name applied:
   // the value its result text reads as.
   bool reduceAndApply(const std::string& name, long double& value);
+  // The reduction in its steps: the sign joins, the summand lines with the
+  // products of two, the continuation lines merged, the sum. False where
+  // the text path would fail.
   bool reduce(long double& sum);
+  // Joins each empty operand with the operator and operand after it
+  // (signed_), leaving pieces_ and ops_ without them.
+  void joinSigns();
+  // The summand lines of the signed operands (lines_, with each product's
+  // pair of operands).
+  bool summandLines();
+  // Merges each continuation line into the value line before it.
+  bool mergeContinuations();
+  // The sum of the lines, each in double precision.
+  bool sumLines(long double& sum) const;
   // Appends a value as it is written into a text: a negative one as an
   // empty piece, "-" and its magnitude.
   bool appendValue(long double v);

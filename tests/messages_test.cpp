@@ -16,7 +16,9 @@ TEST(Messages, EveryMessageIsDistinctAndQuotesAtMostOnce) {
   for (const MessageText& m : Messages()) {
     EXPECT_TRUE(texts.insert(m.text).second) << m.text;
     const size_t at = m.text.find("%s");
-    if (at != std::string_view::npos) EXPECT_EQ(m.text.find("%s", at + 2), std::string_view::npos) << m.text;
+    if (at != std::string_view::npos) {
+      EXPECT_EQ(m.text.find("%s", at + 2), std::string_view::npos) << m.text;
+    }
   }
 }
 
