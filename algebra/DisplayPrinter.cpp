@@ -289,17 +289,54 @@ class PlainStyle : public Printer {
 
 }  // namespace
 
-GiNaC::ex Simplified(const GiNaC::ex& e) {
-  if (!SymbolicWorkIsCheap(e)) return e;
-  // normal() brings the arguments of functions into normal form too.
+namespace {
+
+// e as one fraction: numerator and denominator expanded, a number below a
+// sum divided into it. Expanding can multiply out a large form; the one GiNaC
+// built is kept then.
+ex NormalForm(const ex& e) {
   ex parts = e.normal().numer_denom();
   ex top = parts.op(0).expand();
   ex bottom = parts.op(1).expand();
   ex simple = is_a<numeric>(bottom) ? (top / bottom).expand() : top / bottom;
-  // Expanding can multiply out a large form; the one GiNaC built is kept then.
   constexpr std::size_t kGrowth = 4, kSlack = 60;
   std::size_t before = NodeCount(e, kGrowth * 4000);
   return NodeCount(simple, kGrowth * before + kSlack) > kGrowth * before + kSlack ? e : simple;
+}
+
+// The smallest of e and its normal forms after sin² + cos² = 1 (and
+// cosh² - sinh² = 1) is used each way: (Cos(x)² + Sin(x)²)/Cos(x)² becomes
+// 1/Cos(x)².
+ex WithSquaresJoined(const ex& e) {
+  const ex w = GiNaC::wild();
+  if (!e.has(GiNaC::sin(w)) && !e.has(GiNaC::cos(w)) && !e.has(GiNaC::sinh(w)) && !e.has(GiNaC::cosh(w)))
+    return e;
+  const ex rules[] = {
+      GiNaC::pow(GiNaC::sin(w), 2) == 1 - GiNaC::pow(GiNaC::cos(w), 2),
+      GiNaC::pow(GiNaC::cos(w), 2) == 1 - GiNaC::pow(GiNaC::sin(w), 2),
+      GiNaC::pow(GiNaC::sinh(w), 2) == GiNaC::pow(GiNaC::cosh(w), 2) - 1,
+      GiNaC::pow(GiNaC::cosh(w), 2) == 1 + GiNaC::pow(GiNaC::sinh(w), 2),
+  };
+  constexpr std::size_t kLimit = 100000;
+  ex best = e;
+  std::size_t bestSize = NodeCount(e, kLimit);
+  for (const ex& rule : rules) {
+    const ex candidate = NormalForm(e.subs(rule, GiNaC::subs_options::algebraic));
+    const std::size_t size = NodeCount(candidate, kLimit);
+    if (size < bestSize) {
+      best = candidate;
+      bestSize = size;
+    }
+  }
+  return best;
+}
+
+}  // namespace
+
+GiNaC::ex Simplified(const GiNaC::ex& e) {
+  if (!SymbolicWorkIsCheap(e)) return e;
+  // normal() brings the arguments of functions into normal form too.
+  return WithSquaresJoined(NormalForm(e));
 }
 
 std::string PrintDisplay(const GiNaC::ex& e) { return DisplayStyle().Print(e); }

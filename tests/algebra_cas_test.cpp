@@ -22,6 +22,8 @@ namespace {
 // The plain text of each engine text the tests use, written by hand.
 const std::map<std::string, std::string, std::less<>> kPlain = {
     {"[(x²)]+[Sin(x)]", "x^2+sin(x)"},
+    {"[Sin(x)/Cos(x)]", "sin(x)/cos(x)"},
+    {"((((1)*(Cos(x))*Cos(x)-(1)*(-Sin(x))*Sin(x))/(Cos(x))²))", "((((1)*(cos(x))*cos(x)-(1)*(-sin(x))*sin(x))/(cos(x))^2))"},
     {"(((2x))+((1)*(Cos(x))))", "(((2*x))+((1)*(cos(x))))"},
     {"[(3x²+2x)]", "3*x^2+2*x"},
     {"(((6x+2)))", "(((6*x+2)))"},
@@ -155,6 +157,11 @@ TEST(AnswerSimplifyTest, TypicalDisplays) {
   EXPECT_EQ(Answered(AnswerKind::Derivative, "[(x)*Sin(x)]", "(((1)*Sin(x)+(1)*(Cos(x))*(x)))").simplified,
             "Sin(x) + x·Cos(x)");
   EXPECT_EQ(Answered(AnswerKind::Integral, "Sin(x)", "1/(1)*-Cos(x)+c").simplified, "-Cos(x) + c");
+  // sin² + cos² = 1 joins the squares of the quotient rule's numerator.
+  EXPECT_EQ(Answered(AnswerKind::Derivative, "[Sin(x)/Cos(x)]",
+                     "((((1)*(Cos(x))*Cos(x)-(1)*(-Sin(x))*Sin(x))/(Cos(x))²))")
+                .simplified,
+            "1/Cos(x)²");
   EXPECT_EQ(Answered(AnswerKind::Integral, "Tan(x)", "1/(1)*-lnCos(x)+c").simplified, "-ln(Cos(x)) + c");
   EXPECT_EQ(Answered(AnswerKind::Roots, "[(x²-x-2)]", "-1 ; 2").simplified, "x = -1 ; x = 2");
   EXPECT_EQ(Answered(AnswerKind::Roots, "[(x²-x-2)]", "-1,2").simplified, "x = -1 ; x = 2");
