@@ -29,10 +29,13 @@ request left):
   trace      true: also return the fifteen work lists
   notation   "ordinary": read input as ordinary notation (x^2+sin(x)) and
              convert it to the op's syntax first ("program": as written)
+  simplify   true: also return the answer simplified and checked by GiNaC
+             (derive integrate calc at quadratic roots)
 Response fields: result, display (as seen on screen), charset, input,
   selection, messages, error (the error box or null), windows, progress,
-  worklists (with trace), converted (with notation). A bad line gets
-  {"error": "..."}.
+  worklists (with trace), converted (with notation), simplified, plain and
+  check {"status": ok|wrong|unknown, "detail"} (with simplify). A bad line
+  gets {"error": "..."}.
 
 Example:
   $ echo '{"op":"derive","input":"[(x²)]+[Sin(x)]"}' | velsira-batch

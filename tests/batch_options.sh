@@ -13,7 +13,7 @@ check "--help fits a screen" '[ $(printf "%s\n" "$help" | wc -l) -le 30 ]'
 for op in derive integrate calc at quadratic roots limit delta-epsilon plot clear hint insert reset; do
   check "--help names op $op" 'printf "%s" "$help" | grep -qw -- "$op"'
 done
-for field in input selection unit edit answers trace result display error messages windows; do
+for field in input selection unit edit answers trace notation simplify result display error messages windows converted simplified plain check; do
   check "--help names field $field" 'printf "%s" "$help" | grep -qw -- "$field"'
 done
 check "--help has an example" 'printf "%s" "$help" | grep -q "echo .*velsira-batch"'
