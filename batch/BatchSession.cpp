@@ -270,11 +270,13 @@ json BatchSession::Handle(const json& request) {
   } catch (const RequestError& e) {
     return {{"error", e.what()}};
   }
-  // A text that cannot be converted runs nothing; the frame of "limit" is
-  // the converted text itself.
-  const bool runs = !notation || (notation->converted && op != "limit");
+  // A text that cannot be converted runs nothing but the clearing every
+  // operation starts with, so no earlier result stands beside its error;
+  // the frame of "limit" is the converted text itself.
   const std::string input = toUtf8Lines(s.form.Memo1.Text());
-  Run(runs ? handler : std::function<void()>());
+  if (!notation || (notation->converted && op != "limit")) Run(handler);
+  else if (!notation->converted) Run([&form = s.form] { form.Button3Click(); });
+  else Run({});
   json response = Response(request, op);
   if (notation) writeNotation(response, *notation);
   if (simplify) writeAnswer(response, op, input, s.form);
