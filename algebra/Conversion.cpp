@@ -184,7 +184,38 @@ std::string WriteIntegral(const Tree& tree);
 std::string WriteQuadratic(const Tree& tree);
 std::string WriteLimit(const Tree& tree, Operation op);
 
-std::string ToProgramSyntax(const Tree& tree, Operation op) {
+namespace {
+
+// A whole number's digits, or nullopt for any other tree or one past 10^15.
+std::optional<unsigned long long> WholeNumber(const Tree& t) {
+  if (t.kind != K::Number || t.text.empty() || t.text.size() > 15 ||
+      t.text.find_first_not_of("0123456789") != std::string::npos)
+    return std::nullopt;
+  return std::stoull(t.text);
+}
+
+// t with every power of two whole numbers that stands inside another power
+// written as its value while that stays below 10^15 (2^3^2 is 2^9): the
+// program reads no power of a number inside the argument of a power name
+// (Üstel2(3^2) is refused).
+Tree WithWholePowersFolded(Tree t, bool insidePower = false) {
+  for (Tree& kid : t.kids) kid = WithWholePowersFolded(std::move(kid), t.kind == K::Pow);
+  if (t.kind != K::Pow || !insidePower) return t;
+  const auto base = WholeNumber(t.kids[0]), exponent = WholeNumber(t.kids[1]);
+  if (!base || !exponent || *exponent > 64) return t;
+  constexpr unsigned long long kLimit = 1000000000000000ULL;
+  unsigned long long value = 1;
+  for (unsigned long long k = 0; k < *exponent; ++k) {
+    if (*base != 0 && value > kLimit / *base) return t;
+    value *= *base;
+  }
+  return Tree::Number(std::to_string(value));
+}
+
+}  // namespace
+
+std::string ToProgramSyntax(const Tree& read, Operation op) {
+  const Tree tree = WithWholePowersFolded(read);
   const bool limitOp = op == Operation::DeltaEpsilon || op == Operation::Limit;
   if (tree.kind == K::Limit || limitOp) {
     if (!limitOp) Refuse(Problem::Limit, op);
