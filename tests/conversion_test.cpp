@@ -55,6 +55,8 @@ const Row kRows[] = {
     {Operation::Integrate, "sinh(3x)", "Sinh(3x)"},
     {Operation::Integrate, "5", "(5)"},
     {Operation::Calc, "sin(30)", "[Sin(30)]"},
+    {Operation::Calc, "2^3^2", "[(2^9)]"},
+    {Operation::Derive, "x^2^2", "[(x^4)]"},
     {Operation::Calc, "2^10+3²", "[(2^10+3^2)]"},
     {Operation::Calc, "sqrt(16)+log(100)", "[Kök(16)]+[log10(100)]"},
     {Operation::Calc, "pi*2", "[(pi*2)]"},
