@@ -39,9 +39,12 @@ template <class CheckInput>
 CheckOutcome WithInput(const AnswerRequest& request, const PlainReader& read, CheckInput check) {
   ex input;
   try {
-    // Values are computed in the chosen angle unit; derivatives and integrals take none.
+    // Values and roots are computed in the chosen angle unit; derivatives and
+    // integrals take none.
     input = ReadExpression(request.input, read,
-                           request.kind == AnswerKind::Value ? request.unit : AngleUnit::Radian);
+                           request.kind == AnswerKind::Derivative || request.kind == AnswerKind::Integral
+                               ? AngleUnit::Radian
+                               : request.unit);
   } catch (const Unreadable& e) {
     return {CheckStatus::Unknown, std::string("girdi okunamadı: ") + e.what()};
   }

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "algebra/Answer.h"
+#include "algebra/Reader.h"
 #include "algebra/AnswerText.h"
 #include "algebra/CasExpr.h"
 #include "algebra/DisplayPrinter.h"
@@ -368,6 +369,24 @@ TEST(AnswerTextTest, NumbersAsTheEngineWritesThem) {
     EXPECT_EQ(NumberOfText(shown), NumberOfText(plain));
   }
   for (const char* notANumber : {"INF", "-INF", "", "2x", "1,2,3"}) EXPECT_FALSE(NumberOfText(notANumber)) << notANumber;
+}
+
+}  // namespace
+}  // namespace velsira::algebra
+
+namespace velsira::algebra {
+namespace {
+
+// Roots of a trigonometric input are checked in the angle unit the scan
+// used: in grads tan(x³) is 0 at x = ±10 (±1000 grads), in radians it is not.
+TEST(AnswerCheckTest, RootsAreCheckedInTheScansAngleUnit) {
+  const PlainReader read = [](std::string_view text) { return PlainOf(text); };
+  AnswerRequest request{AnswerKind::Roots, "[Tan(x³)]", "-10 ; 0 ; 10", AngleUnit::Grad, "", false};
+  EXPECT_EQ(SimplifyAndCheck(request, read).check.status, CheckStatus::Ok);
+  request.unit = AngleUnit::Radian;
+  EXPECT_EQ(SimplifyAndCheck(request, read).check.status, CheckStatus::Wrong);
+  request = {AnswerKind::Roots, "[Sin(x)]", "-180 ; 0 ; 180", AngleUnit::Degree, "", false};
+  EXPECT_EQ(SimplifyAndCheck(request, read).check.status, CheckStatus::Ok);
 }
 
 }  // namespace
