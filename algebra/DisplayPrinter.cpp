@@ -38,6 +38,19 @@ long XPower(const ex& term) {
   return n;
 }
 
+// How many terms of a sum carry a negative number.
+size_t NegativeTerms(const ex& sum) {
+  size_t n = 0;
+  for (const ex& t : sum) {
+    ex number = is_a<numeric>(t) ? t : ex(1);
+    if (is_a<GiNaC::mul>(t))
+      for (const ex& f : t)
+        if (is_a<numeric>(f)) number = f;
+    if (AsNumber(number).is_negative()) ++n;
+  }
+  return n;
+}
+
 // Whether a product shows the number before e joined to it («2x», «3x²»).
 bool JoinsNumber(const ex& e) {
   return e.is_equal(VarX()) || e.is_equal(GiNaC::Pi) ||
@@ -185,6 +198,15 @@ class Printer {
         below.push_back(GiNaC::pow(f.op(0), -f.op(1)));
       else
         above.push_back(f);
+    }
+    // A sign before one sum goes into it when that writes no more minus
+    // signs: «(1 - ln(x))/x²», not «-(-1 + ln(x))/x²»; «-(x³ + x - 1)» stays.
+    if (coefficient == -1 && above.size() == 1 && is_a<GiNaC::add>(above[0])) {
+      const ex negated = (-above[0]).expand();
+      if (is_a<GiNaC::add>(negated) && NegativeTerms(negated) <= NegativeTerms(above[0])) {
+        above[0] = negated;
+        coefficient = 1;
+      }
     }
     std::string sign = coefficient.is_negative() ? "-" : "";
     coefficient = GiNaC::abs(coefficient);

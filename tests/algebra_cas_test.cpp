@@ -24,6 +24,8 @@ namespace {
 const std::map<std::string, std::string, std::less<>> kPlain = {
     {"[(x²)]+[Sin(x)]", "x^2+sin(x)"},
     {"[Sin(x)/Cos(x)]", "sin(x)/cos(x)"},
+    {"ln(x)/x", "log(x)/x"},
+    {"(1-ln(x))/x^2", "(1-log(x))/x^2"},
     {"((((1)*(Cos(x))*Cos(x)-(1)*(-Sin(x))*Sin(x))/(Cos(x))²))", "((((1)*(cos(x))*cos(x)-(1)*(-sin(x))*sin(x))/(cos(x))^2))"},
     {"(((2x))+((1)*(Cos(x))))", "(((2*x))+((1)*(cos(x))))"},
     {"[(3x²+2x)]", "3*x^2+2*x"},
@@ -158,6 +160,8 @@ TEST(AnswerSimplifyTest, TypicalDisplays) {
   EXPECT_EQ(Answered(AnswerKind::Derivative, "[(x)*Sin(x)]", "(((1)*Sin(x)+(1)*(Cos(x))*(x)))").simplified,
             "Sin(x) + x·Cos(x)");
   EXPECT_EQ(Answered(AnswerKind::Integral, "Sin(x)", "1/(1)*-Cos(x)+c").simplified, "-Cos(x) + c");
+  // A sign goes into a sum when that writes no more minus signs.
+  EXPECT_EQ(Answered(AnswerKind::Derivative, "ln(x)/x", "(1-ln(x))/x^2").simplified, "(1 - ln(x))/x²");
   // sin² + cos² = 1 joins the squares of the quotient rule's numerator.
   EXPECT_EQ(Answered(AnswerKind::Derivative, "[Sin(x)/Cos(x)]",
                      "((((1)*(Cos(x))*Cos(x)-(1)*(-Sin(x))*Sin(x))/(Cos(x))²))")
