@@ -29,7 +29,13 @@ request left):
   trace      true: also return the fifteen work lists
 Response fields: result, display (as seen on screen), charset, input,
   selection, messages, error (the error box or null), windows, progress,
-  worklists (with trace). A bad line gets {"error": "..."}.
+  worklists (with trace); plot adds axes and points, the [x, y] series:
+  exact up to 1,000,001 points, above that the first, lowest, highest and
+  last point of each of 640 pixel columns, with "points_reduced": true.
+A bad line (not JSON, nested deeper than 64 levels, over 100,000 values,
+a selection outside the input box) gets {"error": "..."}; a request that
+runs out of memory gets {"error": "bellek yetersiz: ..."}; the program
+goes on either way.
 
 Example:
   $ echo '{"op":"derive","input":"[(x²)]+[Sin(x)]"}' | velsira-batch
