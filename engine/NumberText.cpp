@@ -487,12 +487,22 @@ long double ReadBackNumberText(long double v) {
     return v < 0 ? -r : r;
   }
   const Digits d = roundTo15(v);
-  if (d.exponent < -4 || d.exponent >= 15) return TextToFloat(FloatToText(v));
-  // The plain text's value, as its reading computes it: its digits as one
-  // integer (with the zeros of a whole part) over a power of ten.
   uint64_t mantissa = 0;
   for (size_t i = 0; i < d.size; ++i) mantissa = mantissa * 10 + static_cast<uint64_t>(d.digits[i] - '0');
   const int size = static_cast<int>(d.size);
+  if (d.exponent < -4 || d.exponent >= 15) {
+    // The exponent form «d,dddEn» reads as its digits times a power of ten,
+    // rounded once; with an exactly held power that is one multiplication
+    // or division, as correctly rounded as the reading.
+    const int e = d.exponent - (size - 1);
+    const int limit = static_cast<int>(kExactPow10.size());
+    if (e <= -limit || e >= limit) return TextToFloat(FloatToText(v));
+    const long double m = static_cast<long double>(mantissa);
+    const long double r = e >= 0 ? m * kExactPow10[static_cast<size_t>(e)] : m / kExactPow10[static_cast<size_t>(-e)];
+    return v < 0 ? -r : r;
+  }
+  // The plain text's value, as its reading computes it: its digits as one
+  // integer (with the zeros of a whole part) over a power of ten.
   if (d.exponent + 1 > size) mantissa *= kPow10[d.exponent + 1 - size];
   const int decimals = size - 1 - d.exponent > 0 ? size - 1 - d.exponent : 0;
   const long double r = static_cast<long double>(mantissa) / kExactPow10[static_cast<size_t>(decimals)];

@@ -18,7 +18,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <unordered_map>
 
 #include "engine/Arithmetic.h"
 #include "engine/Errors.h"
@@ -105,6 +107,24 @@ bool inSafeRange(long double v) {
 
 }  // namespace
 
+std::string PointScan::termKey(const Term& term) {
+  std::string key = term.prefix;
+  auto add = [&key](const void* bytes, size_t n) { key.append(static_cast<const char*>(bytes), n); };
+  for (const Factor& f : term.factors) {
+    key += '\0';
+    key += f.name;
+    key += '\0';
+    for (const PlanPiece& p : f.pieces) {
+      add(&p.kind, sizeof p.kind);
+      add(&p.value, 10);  // the bytes an extended value is made of
+    }
+    key.append(f.ops.begin(), f.ops.end());
+  }
+  key += '\0';
+  key.append(term.ops.begin(), term.ops.end());
+  return key;
+}
+
 PointScan::PointScan(Calculation& calc) : calc_(calc) {
   try {
     planned_ = plan(calc_.w_.Memo1.Text());
@@ -168,6 +188,15 @@ bool PointScan::plan(const std::string& input) {
   // Every marker must stand in a factor argument.
   if (markersRead != markerCount(t)) return false;
 
+  sumOfTerms_ = std::all_of(termOps_.begin(), termOps_.end(), [](char op) { return op == '+' || op == '-'; });
+  // A term written again has the value of its first writing at every point.
+  std::unordered_map<std::string, uint32_t> firstOf;
+  for (size_t i = 0; i < terms_.size(); ++i) {
+    const auto [at, added] = firstOf.try_emplace(termKey(terms_[i]), static_cast<uint32_t>(i));
+    termSource_.push_back(at->second);
+    if (added) distinctTerms_.push_back(static_cast<uint32_t>(i));
+  }
+
   // Terms without x have one value at every point.
   for (Term& term : terms_) {
     bool constant = true;
@@ -208,6 +237,9 @@ bool PointScan::planFactor(std::string_view name, std::string_view argument, Fac
     }
     factor.pieces.push_back(piecePlan);
   }
+  factor.sumOnly =
+      std::all_of(factor.ops.begin(), factor.ops.end(), [](char op) { return op == '+' || op == '-'; }) &&
+      std::none_of(factor.pieces.begin(), factor.pieces.end(), [](const PlanPiece& p) { return p.kind == PlanPiece::Empty; });
   if (constant) {
     if (!evaluateFactor(factor, nullptr, factor.value)) return false;
     factor.constant = true;
@@ -264,15 +296,39 @@ bool PointScan::evaluatePlanned(long long x, long double& value) {
   if (usesCube_) slots[2] = ReadBackNumberText(IntegerPower(slots[0], 3));
 
   termValues_.resize(terms_.size());
-  for (size_t i = 0; i < terms_.size(); ++i)
+  for (const uint32_t i : distinctTerms_)
     if (!evaluateTerm(terms_[i], slots, termValues_[i])) return false;
+  if (sumOfTerms_) return sumTerms(value);
   pieces_.clear();
   ops_.clear();
   for (size_t i = 0; i < terms_.size(); ++i) {
     if (i > 0) ops_.push_back(termOps_[i - 1]);
-    if (!appendValue(termValues_[i])) return false;
+    if (!appendValue(termValues_[termSource_[i]])) return false;
   }
   return reduce(value);
+}
+
+bool PointScan::sumTerms(long double& value) {
+  // What reduce makes of values joined by "+" and "-": one summand line a
+  // value, its sign folded with the operator before it ("--" reads as "+"),
+  // each line in double precision added in extended precision. A term
+  // written again is read once.
+  termDoubles_.resize(terms_.size());
+  for (const uint32_t i : distinctTerms_) {
+    const long double v = termValues_[i];
+    if (!inSafeRange(v)) return false;
+    termDoubles_[i] = static_cast<double>(v);
+    if (std::isinf(termDoubles_[i])) return false;
+  }
+  // Finite doubles never take an extended sum out of its range, so no step
+  // of the sum can fail.
+  long double total = 0;
+  for (size_t i = 0; i < terms_.size(); ++i) {
+    const double d = termDoubles_[termSource_[i]];
+    total += i > 0 && termOps_[i - 1] == '-' ? -d : d;
+  }
+  value = total;
+  return true;
 }
 
 bool PointScan::evaluateTerm(const Term& term, const long double* slots, long double& value) {
@@ -298,6 +354,10 @@ bool PointScan::evaluateFactor(const Factor& factor, const long double* slots, l
   if (factor.constant) {
     value = factor.value;
     return true;
+  }
+  if (factor.sumOnly) {
+    long double sum = 0;
+    return sumPieces(factor, slots, sum) && applyName(factor.name, sum, value);
   }
   pieces_.clear();
   ops_.clear();
@@ -333,9 +393,31 @@ bool PointScan::appendValue(long double v) {
   return true;
 }
 
+bool PointScan::sumPieces(const Factor& factor, const long double* slots, long double& sum) const {
+  // As sumTerms: the operands joined by "+" and "-", none empty, each a
+  // summand line of its own.
+  long double total = 0;
+  for (size_t k = 0; k < factor.pieces.size(); ++k) {
+    const PlanPiece& p = factor.pieces[k];
+    const long double v = p.kind == PlanPiece::Constant ? p.value
+                          : p.kind == PlanPiece::X      ? slots[0]
+                          : p.kind == PlanPiece::Square ? slots[1]
+                                                        : slots[2];
+    if (!inSafeRange(v)) return false;
+    const double d = static_cast<double>(k > 0 && factor.ops[k - 1] == '-' ? -v : v);
+    if (std::isinf(d)) return false;
+    total += d;  // finite doubles never take the extended sum out of range
+  }
+  sum = total;
+  return true;
+}
+
 bool PointScan::reduceAndApply(const std::string& name, long double& value) {
   long double sum = 0;
-  if (!reduce(sum)) return false;
+  return reduce(sum) && applyName(name, sum, value);
+}
+
+bool PointScan::applyName(const std::string& name, long double sum, long double& value) {
   if (name.empty()) {
     value = ReadBackNumberText(sum);
     return true;
@@ -383,6 +465,11 @@ bool PointScan::addLine(char before, char sign, bool body, long double magnitude
 }
 
 bool PointScan::reduce(long double& sum) {
+  joinSigns();
+  return summandLines() && mergeContinuations() && addLines(sum);
+}
+
+void PointScan::joinSigns() {
   // The sign joins: an empty operand takes the operator after it and the
   // operand after that, which leave their lists.
   signed_.clear();
@@ -412,8 +499,9 @@ bool PointScan::reduce(long double& sum) {
   }
   pieces_.resize(kept);
   ops_.resize(std::min(keptOps, opCountBefore));
+}
 
-  // The summand lines.
+bool PointScan::summandLines() {
   lines_.clear();
   pairFirst_.clear();
   pairSecond_.clear();
@@ -449,7 +537,10 @@ bool PointScan::reduce(long double& sum) {
       if (!addLine(before, s.prefix, !s.piece.empty, s.piece.value, kNoPair, kNoPair)) return false;
     }
   }
+  return true;
+}
 
+bool PointScan::mergeContinuations() {
   // Each continuation line merged into the line kept before it; the lines
   // are compacted in one pass.
   size_t keptLines = lines_.empty() ? 0 : 1;
@@ -473,7 +564,10 @@ bool PointScan::reduce(long double& sum) {
     lines_[keptLines - 1] = {Line::Value, 0, ReadBackNumberText(merged)};
   }
   lines_.resize(keptLines);
+  return true;
+}
 
+bool PointScan::addLines(long double& sum) const {
   // The sum: every line in double precision, added in extended precision.
   long double total = 0;
   for (const Line& line : lines_) {

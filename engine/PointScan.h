@@ -28,6 +28,7 @@
 // what a scan of EvaluateAt calls leaves.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -76,6 +77,7 @@ class PointScan {
     std::vector<char> ops;  // between the pieces
     bool constant = false;
     long double value = 0;  // the value of a constant factor
+    bool sumOnly = false;   // operands joined by "+" and "-" alone, none empty
   };
   struct Term {
     std::string prefix;
@@ -109,7 +111,24 @@ class PointScan {
   // operators stand for (pieces_, ops_), and the function name applied:
   // the value its result text reads as.
   bool reduceAndApply(const std::string& name, long double& value);
+  // The value of a sum as a factor or term text with the function name:
+  // the number its text reads as, or the function's value.
+  bool applyName(const std::string& name, long double sum, long double& value);
+  // reduce of a sumOnly factor's operands, in time linear in them.
+  bool sumPieces(const Factor& factor, const long double* slots, long double& sum) const;
   bool reduce(long double& sum);
+  // reduce of the term values when the terms are joined by "+" and "-"
+  // alone, in time linear in the terms without building their lists.
+  bool sumTerms(long double& value);
+  // The steps of reduce: the sign joins of the operand list into signed_,
+  // the summand lines with the products they hold, the continuation lines
+  // merged into the lines before them, and the sum of the lines.
+  void joinSigns();
+  bool summandLines();
+  bool mergeContinuations();
+  bool addLines(long double& sum) const;
+  // The text a term's plan stands for, to find terms written again.
+  static std::string termKey(const Term& term);
   // Appends a value as it is written into a text: a negative one as an
   // empty piece, "-" and its magnitude.
   bool appendValue(long double v);
@@ -125,6 +144,10 @@ class PointScan {
   bool usesSquare_ = false, usesCube_ = false;
   std::vector<Term> terms_;
   std::vector<char> termOps_;  // termOps_[i] stands before term i + 1
+  bool sumOfTerms_ = false;    // the terms are joined by "+" and "-" alone
+  // Terms written again take the value of their first writing:
+  // termSource_[i] is that term's index, distinctTerms_ the first writings.
+  std::vector<uint32_t> termSource_, distinctTerms_;
 
   std::string result_;
   long double value_ = 0;
@@ -138,6 +161,7 @@ class PointScan {
   std::vector<Line> lines_;
   std::vector<double> pairFirst_, pairSecond_;
   std::vector<long double> termValues_, factorValues_;
+  std::vector<double> termDoubles_;
   std::string argument_, functionValue_, xText_;
 };
 

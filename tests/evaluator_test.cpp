@@ -347,7 +347,11 @@ TEST(NumberTextSpeedPaths, ReadBackAndAppendAgreeWithTheTexts) {
                                      123456789012345678.0L, 1.0L / 3, 7.0L, -100.0L, 1E300L};
   for (int k = 0; k < 20000; ++k) {
     const long double mantissa = static_cast<long double>(random() | (1ULL << 63));
-    values.push_back(std::ldexp(mantissa, static_cast<int>(random() % 140) - 144));
+    values.push_back(std::ldexp(mantissa, static_cast<int>(random() % 200) - 160));
+    // Squares and cubes of 32-bit integers, as a scan writes them.
+    const long double x = static_cast<long double>(static_cast<int32_t>(random()));
+    values.push_back(x * x);
+    values.push_back(x * x * x);
     values.push_back(static_cast<long double>(random() % 100000000000ULL) /
                      std::pow(10.0L, static_cast<int>(random() % 16)));
   }
