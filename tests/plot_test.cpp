@@ -221,3 +221,42 @@ TEST(Button14Click, EachPlotShowsItsOwnCurveAndProgress) {
 
 }  // namespace
 }  // namespace velsira
+
+namespace velsira {
+namespace {
+
+// "Durdur" pressed once the scan has done stopAt points of -5 .. 100.
+struct StopCase {
+  const char* what;
+  void (TForm1::*click)();
+  long long stopAt;
+  std::vector<std::string> result;
+  size_t points;  // in the chart
+  bool plotShown;
+};
+
+TEST(Stop, DurdurEndsAScanAtTheNextPointWithWhatWasFoundSoFar) {
+  const StopCase cases[] = {
+      {"roots stopped after x = 2", &TForm1::Button39Click, 8, {"-1,2", StoppedLine(2)}, 0, false},
+      {"roots stopped after the first point", &TForm1::Button39Click, 1, {"", StoppedLine(-5)}, 0, false},
+      {"roots asked to stop at the last point", &TForm1::Button39Click, 106, {"-1,2"}, 0, false},
+      {"plot stopped after x = -3", &TForm1::Button14Click, 3, {StoppedLine(-3)}, 3, true},
+      {"plot asked to stop at the last point", &TForm1::Button14Click, 106, {}, 106, true},
+  };
+  for (const StopCase& c : cases) {
+    Program p;
+    p.form.Memo1.SetText("[(x\xB2-x-2)]");
+    p.recording.dialogs.answers = {std::string("-5"), std::string("100")};
+    p.recording.progress.stopAtTick = c.stopAt;
+    p.form.Perform([&] { (p.form.*c.click)(); });
+    EXPECT_EQ(p.form.Memo2.Lines(), c.result) << c.what;
+    EXPECT_EQ(p.recording.progress.ticks, c.stopAt) << c.what;
+    EXPECT_FALSE(p.recording.progress.Visible()) << c.what;
+    EXPECT_EQ(p.recording.plot.Visible(), c.plotShown) << c.what;
+    EXPECT_EQ(p.recording.plot.Chart1().Count(), c.points) << c.what;
+    EXPECT_FALSE(p.recording.messages.error) << c.what;
+  }
+}
+
+}  // namespace
+}  // namespace velsira
