@@ -174,16 +174,31 @@ void appendScaledFixed(uint64_t q, int k, bool negative, std::string& out) {
   out.append(buffer, static_cast<size_t>(p - buffer));
 }
 
-// Whole numbers below 1E15 have at most 15 digits: the 15-digit rounding
-// leaves them as they are.
+// The 15 digits of a whole number below 2^64 by integer arithmetic: below
+// 1E15 its own digits, above that rounded to 15.
 bool wholeDigits(long double v, Digits& d) {
   const long double a = std::fabs(v);
-  if (!(a >= 1 && a < 1E15L)) return false;
+  if (!(a >= 1 && a < 18446744073709551616.0L)) return false;  // below 2^64
   const uint64_t n = static_cast<uint64_t>(a);  // exact when a is whole
   if (static_cast<long double>(n) != a) return false;
-  const int len = digitCount(n);
-  writeDigits(n, d.digits + len, len);
-  d.exponent = len - 1;
+  int len = digitCount(n);
+  uint64_t q = n;
+  int exponent = len - 1;
+  if (len > 15) {
+    // More than 15 digits (beyond 1E15, x² of a large x): rounded to nearest,
+    // a tie to even, as the general formatting rounds an exact value.
+    const uint64_t unit = kPow10[len - 15];
+    q = n / unit;
+    const uint64_t rest = n % unit, half = unit / 2;
+    if (rest > half || (rest == half && (q & 1))) ++q;
+    if (q == kPow10[15]) {
+      q = kPow10[14];
+      ++exponent;
+    }
+    len = 15;
+  }
+  writeDigits(q, d.digits + len, len);
+  d.exponent = exponent;
   size_t size = static_cast<size_t>(len);  // trailing zeros are no digits of the number text
   while (d.digits[size - 1] == '0') --size;
   d.size = size;
