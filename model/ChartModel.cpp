@@ -80,7 +80,14 @@ void ChartModel::bound() {
   // is paid for by the points added since the last one.
   const double columns = std::max(1.0, std::fabs(columnsTo_ - columnsFrom_) + 2);
   const size_t limit = std::max({exactLimit_, static_cast<size_t>(8 * columns), nextBound_});
-  if (points_.size() <= limit) return;
+  if (points_.size() > limit) reduce();
+}
+
+void ChartModel::Compact() {
+  if (reduced_) reduce();
+}
+
+void ChartModel::reduce() {
   const std::vector<size_t> kept = ColumnExtremes(points_, Columns());
   // Points far outside the axis fall in columns of their own: the next
   // reduction waits until the series has doubled, so adding stays cheap.

@@ -76,6 +76,9 @@ class ChartModel {
   size_t Count() const { return points_.size(); }
   // Whether points were left out by keeping only the column extremes.
   bool Reduced() const { return reduced_; }
+  // A reduced series keeps only its column extremes from here on, also of
+  // the points added since the last reduction (a plot calls it at its end).
+  void Compact();
 
   // The pixel columns of the widest drawing of the chart, from .. to for the
   // bottom axis range (0 .. 640 at creation); a view sets its own.
@@ -94,6 +97,8 @@ class ChartModel {
   }
   // Keeps only the column extremes once the series has grown past its bound.
   void bound();
+  // Keeps only the column extremes.
+  void reduce();
 
   std::string title_;
   ChartAxis bottom_;

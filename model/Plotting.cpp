@@ -57,6 +57,7 @@ void Plotting::Button14Click() {
     // "Durdur": the plot window shows the points so far.
     const bool stopped = x < xmax && progress.StopRequested();
     if (x == xmax || stopped) {
+      chart.Compact();
       w_.Memo2.Clear();
       if (stopped) w_.Memo2.AddLine(StoppedLine(x));
       progress.Hide();
