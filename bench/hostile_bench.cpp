@@ -19,7 +19,7 @@ std::string repeat(std::string_view s, size_t n) {
   return out;
 }
 
-enum Input { Deep, Lines, Minus, Product, Brackets, PiTimes, Blanks, Squares, Powers, LongName, Terms };
+enum Input { Deep, Lines, Minus, Product, Brackets, PiTimes, Blanks, Squares, Powers, LongName, Terms, Operands };
 
 std::string hostileInput(Input kind) {
   switch (kind) {
@@ -34,6 +34,7 @@ std::string hostileInput(Input kind) {
     case Powers: return "[(" + repeat("0^", 500000) + "0)]";
     case LongName: return "[" + repeat("1", 1000000) + "Sin(x)]";
     case Terms: return repeat("[(x)]+", 166666) + "[(x)]";
+    case Operands: return "[(" + repeat("x+", 500000) + "x)]";
   }
   return {};
 }
@@ -60,7 +61,7 @@ void BM_HostileDeltaEpsilon(benchmark::State& state) { runOperation(state, &TFor
 void BM_HostileRoots(benchmark::State& state) { runOperation(state, &TForm1::Button39Click); }
 void BM_HostilePlot(benchmark::State& state) { runOperation(state, &TForm1::Button14Click); }
 
-#define HOSTILE_INPUTS ArgsProduct({benchmark::CreateDenseRange(Deep, Terms, 1), {0, 1}})->Unit(benchmark::kMillisecond)->Iterations(1)
+#define HOSTILE_INPUTS ArgsProduct({benchmark::CreateDenseRange(Deep, Operands, 1), {0, 1}})->Unit(benchmark::kMillisecond)->Iterations(1)
 BENCHMARK(BM_HostileDerive)->HOSTILE_INPUTS;
 BENCHMARK(BM_HostileIntegrate)->HOSTILE_INPUTS;
 BENCHMARK(BM_HostileCalc)->HOSTILE_INPUTS;

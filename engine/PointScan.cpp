@@ -237,9 +237,7 @@ bool PointScan::planFactor(std::string_view name, std::string_view argument, Fac
     }
     factor.pieces.push_back(piecePlan);
   }
-  factor.sumOnly =
-      std::all_of(factor.ops.begin(), factor.ops.end(), [](char op) { return op == '+' || op == '-'; }) &&
-      std::none_of(factor.pieces.begin(), factor.pieces.end(), [](const PlanPiece& p) { return p.kind == PlanPiece::Empty; });
+  planSummands(factor);
   if (constant) {
     if (!evaluateFactor(factor, nullptr, factor.value)) return false;
     factor.constant = true;
@@ -355,9 +353,9 @@ bool PointScan::evaluateFactor(const Factor& factor, const long double* slots, l
     value = factor.value;
     return true;
   }
-  if (factor.sumOnly) {
+  if (!factor.summands.empty()) {
     long double sum = 0;
-    return sumPieces(factor, slots, sum) && applyName(factor.name, sum, value);
+    return sumSummands(factor, slots, sum) && applyName(factor.name, sum, value);
   }
   pieces_.clear();
   ops_.clear();
@@ -393,20 +391,80 @@ bool PointScan::appendValue(long double v) {
   return true;
 }
 
-bool PointScan::sumPieces(const Factor& factor, const long double* slots, long double& sum) const {
-  // As sumTerms: the operands joined by "+" and "-", none empty, each a
-  // summand line of its own.
-  long double total = 0;
-  for (size_t k = 0; k < factor.pieces.size(); ++k) {
+void PointScan::planSummands(Factor& factor) {
+  const size_t n = factor.pieces.size();
+  auto isSum = [&factor](size_t k) { return factor.ops[k] == '+' || factor.ops[k] == '-'; };
+  auto keyOf = [&factor](size_t k, std::string& key) {
     const PlanPiece& p = factor.pieces[k];
-    const long double v = p.kind == PlanPiece::Constant ? p.value
-                          : p.kind == PlanPiece::X      ? slots[0]
-                          : p.kind == PlanPiece::Square ? slots[1]
-                                                        : slots[2];
+    key.append(reinterpret_cast<const char*>(&p.kind), sizeof p.kind);
+    key.append(reinterpret_cast<const char*>(&p.value), 10);  // the bytes an extended value is made of
+  };
+  std::unordered_map<std::string, uint32_t> distinct;
+  std::vector<Summand> summands;
+  std::vector<uint32_t> order;
+  std::vector<char> minus;
+  std::string key;
+  for (size_t k = 0; k < n;) {
+    minus.push_back(k > 0 && factor.ops[k - 1] == '-');
+    if (factor.pieces[k].kind == PlanPiece::Empty) return;
+    Summand summand{static_cast<uint32_t>(k), 0, 0};
+    key.clear();
+    keyOf(k, key);
+    if (k + 1 < n && isProduct(factor.ops[k])) {
+      // A pair: a constant (never negative) and any operand.
+      if (factor.pieces[k].kind != PlanPiece::Constant || factor.pieces[k + 1].kind == PlanPiece::Empty) return;
+      summand = {static_cast<uint32_t>(k), static_cast<uint32_t>(k + 1), factor.ops[k]};
+      key += factor.ops[k];
+      keyOf(k + 1, key);
+      k += 2;
+    } else {
+      k += 1;
+    }
+    if (k < n && !isSum(k - 1)) return;  // a chain of products
+    const auto [at, added] = distinct.try_emplace(key, static_cast<uint32_t>(summands.size()));
+    if (added) summands.push_back(summand);
+    order.push_back(at->second);
+  }
+  factor.summands = std::move(summands);
+  factor.summandOrder = std::move(order);
+  factor.summandMinus = std::move(minus);
+}
+
+bool PointScan::sumSummands(const Factor& factor, const long double* slots, long double& sum) {
+  // What reduce makes of such a sum: a pair is one summand line, the double
+  // product of its operands as its number text reads; a single operand is a
+  // line of its own; each line's sign folded with the operator before it
+  // ("--" reads as "+"), each line in double precision added in extended
+  // precision. A summand written again is computed once.
+  auto valueOf = [slots](const PlanPiece& p) {
+    return p.kind == PlanPiece::Constant ? p.value
+           : p.kind == PlanPiece::X      ? slots[0]
+           : p.kind == PlanPiece::Square ? slots[1]
+                                         : slots[2];
+  };
+  summandDoubles_.resize(factor.summands.size());
+  for (size_t i = 0; i < factor.summands.size(); ++i) {
+    const Summand& s = factor.summands[i];
+    long double v = valueOf(factor.pieces[s.first]);
     if (!inSafeRange(v)) return false;
-    const double d = static_cast<double>(k > 0 && factor.ops[k - 1] == '-' ? -v : v);
-    if (std::isinf(d)) return false;
-    total += d;  // finite doubles never take the extended sum out of range
+    if (s.op != 0) {
+      const long double b = valueOf(factor.pieces[s.second]);
+      if (!inSafeRange(b)) return false;
+      const double x = static_cast<double>(v), y = static_cast<double>(b);
+      if (std::isinf(x) || std::isinf(y)) return false;
+      if (s.op == '/' && y == 0) return false;
+      const double p = s.op == '*' ? x * y : x / y;
+      if (std::isinf(p)) return false;
+      v = ReadBackNumberText(p);
+    }
+    summandDoubles_[i] = static_cast<double>(v);
+    if (std::isinf(summandDoubles_[i])) return false;
+  }
+  // Finite doubles never take the extended sum out of its range.
+  long double total = 0;
+  for (size_t k = 0; k < factor.summandOrder.size(); ++k) {
+    const double d = summandDoubles_[factor.summandOrder[k]];
+    total += factor.summandMinus[k] ? -d : d;
   }
   sum = total;
   return true;

@@ -71,13 +71,27 @@ class PointScan {
     enum Kind { Empty, Constant, X, Square, Cube } kind;
     long double value;
   };
+  // A summand of a factor argument: the piece first, and for a pair its
+  // operator and second piece.
+  struct Summand {
+    uint32_t first;
+    uint32_t second;
+    char op;  // '*' or '/' of a pair, 0 for a single operand
+  };
   struct Factor {
     std::string name;
     std::vector<PlanPiece> pieces;
     std::vector<char> ops;  // between the pieces
     bool constant = false;
     long double value = 0;  // the value of a constant factor
-    bool sumOnly = false;   // operands joined by "+" and "-" alone, none empty
+    // When the argument is a sum of single operands and of pairs
+    // "constant*operand" or "constant/operand" (as x is written, "1*" and its
+    // value), none empty: its distinct summands, and for each summand as
+    // written the index of its distinct one and whether "-" stands before
+    // it. Empty when it is no such sum.
+    std::vector<Summand> summands;
+    std::vector<uint32_t> summandOrder;
+    std::vector<char> summandMinus;
   };
   struct Term {
     std::string prefix;
@@ -114,8 +128,11 @@ class PointScan {
   // The value of a sum as a factor or term text with the function name:
   // the number its text reads as, or the function's value.
   bool applyName(const std::string& name, long double sum, long double& value);
-  // reduce of a sumOnly factor's operands, in time linear in them.
-  bool sumPieces(const Factor& factor, const long double* slots, long double& sum) const;
+  // reduce of a factor argument that is a sum of summands, in time linear
+  // in them; false where the plan cannot promise the text path's answer.
+  bool sumSummands(const Factor& factor, const long double* slots, long double& sum);
+  // Finds the summands of a factor's argument (none when it is no such sum).
+  static void planSummands(Factor& factor);
   bool reduce(long double& sum);
   // reduce of the term values when the terms are joined by "+" and "-"
   // alone, in time linear in the terms without building their lists.
@@ -161,7 +178,7 @@ class PointScan {
   std::vector<Line> lines_;
   std::vector<double> pairFirst_, pairSecond_;
   std::vector<long double> termValues_, factorValues_;
-  std::vector<double> termDoubles_;
+  std::vector<double> termDoubles_, summandDoubles_;
   std::string argument_, functionValue_, xText_;
 };
 
