@@ -361,8 +361,10 @@ std::vector<std::string> Form1Window::displayedLines(const std::string& text) {
 }
 
 void Form1Window::closeEvent(QCloseEvent* event) {
-  // A close asked while an operation runs takes effect when it ends.
+  // A close asked while an operation runs stops its scan and takes effect
+  // when it ends.
   if (running_) {
+    model_.Ui().progress.RequestStop();
     closePending_ = true;
     event->ignore();
     return;

@@ -2,6 +2,8 @@
 // "\n" line breaks; inside they are code page 1254 with CR LF.
 #include "batch/BatchSession.h"
 
+#include <climits>
+#include <cstring>
 #include <functional>
 #include <new>
 #include <optional>
@@ -26,6 +28,7 @@ struct BatchSession::State {
   TForm2 form2;
   RecordingPlatform recording;
   TForm1 form{form2, recording.platform};
+  State() { recording.plot.Chart1().SetExactLimit(kExactPlotPoints); }
 };
 
 namespace {
@@ -96,9 +99,21 @@ void applyInput(const json& value, TForm1& form, ScriptedDialogs&) {
   form.Memo1.SetSelection(form.Memo1.Length(), 0);
 }
 
+// A selection inside the input box: 0 <= start, 0 <= length and
+// start + length <= the box's length. A number beyond the signed 64-bit
+// range (such as 18446744073709551615) is outside, never read as negative.
 void applySelection(const json& sel, TForm1& form, ScriptedDialogs&) {
   if (!sel.is_array() || sel.size() != 2 || !sel[0].is_number_integer() || !sel[1].is_number_integer())
     throw RequestError("field 'selection' must be [start, length]");
+  const long length = form.Memo1.Length();
+  const auto inside = [length](const json& n) {
+    if (n.is_number_unsigned()) return n.get<unsigned long long>() <= static_cast<unsigned long long>(length);
+    const long long v = n.get<long long>();
+    return v >= 0 && v <= length;
+  };
+  if (!inside(sel[0]) || !inside(sel[1]) || sel[0].get<long long>() + sel[1].get<long long>() > length)
+    throw RequestError("field 'selection' lies outside the input box of " + std::to_string(length) +
+                       " characters");
   form.Memo1.SetSelection(sel[0].get<long>(), sel[1].get<long>());
 }
 
@@ -140,6 +155,9 @@ constexpr RequestField kRequestFields[] = {
 // request gives them.
 void applyFields(const json& request, TForm1& form, ScriptedDialogs& dialogs) {
   dialogs.answers.clear();
+  // The record of asked dialogs is the tests' view of one operation; a
+  // session keeps none of it from one request to the next.
+  dialogs.asked.clear();
   for (const RequestField& field : kRequestFields) {
     const auto it = request.find(field.name);
     if (it != request.end()) field.apply(*it, form, dialogs);
@@ -184,7 +202,7 @@ bool asksSimplify(const json& request) {
 // The simplified answer of op's result and its check against the input the
 // operation ran on: "simplified" (display style, or null), "plain" and
 // "check" {"status", "detail"}.
-void writeAnswer(json& response, const std::string& op, const std::string& input, TForm1& form) {
+void writeSimplified(json& response, const std::string& op, const std::string& input, TForm1& form) {
   std::optional<algebra::AnswerRequest> request = algebra::AnswerRequestFor(op, form.Area().Unit());
   algebra::Answer answer{std::nullopt, "", {algebra::CheckStatus::Unknown, "bu işlemin sonucu sadeleştirilmez"}};
   if (request && !response["error"].is_null()) {
@@ -223,12 +241,8 @@ void writeWindows(json& response, const RecordingPlatform& recording) {
   response["progress"] = {{"min", bar.Min()}, {"max", bar.Max()}, {"position", bar.Position()}};
 }
 
-// What the plot window's chart holds: the series in its order and the axis
-// ranges.
-void writeChart(json& response, const ChartModel& chart) {
-  json points = json::array();
-  for (const ChartPoint& p : chart.Points()) points.push_back(json::array({p.x, p.y}));
-  response["points"] = std::move(points);
+// The axis ranges of the plot window's chart.
+void writeAxes(json& response, const ChartModel& chart) {
   response["axes"] = json::array(
       {chart.BottomAxis().min, chart.BottomAxis().max, chart.LeftAxis().min, chart.LeftAxis().max});
 }
@@ -244,12 +258,66 @@ json workLists(TForm2& form2) {
   return lists;
 }
 
+// Why a JSON text is refused before it is parsed, or an empty text: arrays
+// and objects nested deeper than kMaxNesting levels, or more than kMaxValues
+// values (counted by their separators; brackets and commas inside strings do
+// not count). So no large or deep tree is ever built from a request.
+std::string refusedShape(const std::string& text) {
+  size_t depth = 0, values = 1;
+  bool inString = false;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (inString) {
+      if (c == '\\') ++i;
+      else if (c == '"') inString = false;
+    } else if (c == '"') {
+      inString = true;
+    } else if (c == '[' || c == '{') {
+      if (++depth > kMaxNesting) return "JSON nested deeper than " + std::to_string(kMaxNesting) + " levels";
+      ++values;
+    } else if ((c == ']' || c == '}') && depth > 0) {
+      --depth;
+    } else if (c == ',' && ++values > kMaxValues) {
+      return "a request of more than " + std::to_string(kMaxValues) + " JSON values";
+    }
+  }
+  return {};
+}
+
+// Appends the chart's series to the JSON object text out: "points" as [x, y]
+// pairs in series order, and "points_reduced" when the chart kept only the
+// extremes of each column. Each number is written as the library writes it.
+void appendPoints(std::string& out, const ChartModel& chart) {
+  out.pop_back();  // the closing brace
+  out += ",\"points\":[";
+  json number;
+  bool first = true;
+  for (const ChartPoint& p : chart.Points()) {
+    out += first ? "[" : ",[";
+    first = false;
+    number = p.x;
+    out += number.dump();
+    out += ',';
+    number = p.y;
+    out += number.dump();
+    out += ']';
+  }
+  out += ']';
+  if (chart.Reduced()) out += ",\"points_reduced\":true";
+  out += '}';
+}
+
 }  // namespace
+
+const char* const BatchSession::kOutOfMemoryLine =
+    "{\"error\":\"bellek yetersiz: istek yanıtlanamadı, bir sonraki istek yanıtlanır\"}";
 
 BatchSession::BatchSession() : state_(std::make_unique<State>()) {}
 BatchSession::~BatchSession() = default;
 
-json BatchSession::Handle(const json& request) {
+json BatchSession::Handle(const json& request) { return Respond(request, true); }
+
+json BatchSession::Respond(const json& request, bool withPoints) {
   if (!request.is_object()) return {{"error", "a request must be a JSON object"}};
   if (!request.contains("op") || !request["op"].is_string())
     return {{"error", "a request needs an \"op\" field with a string value"}};
@@ -278,8 +346,15 @@ json BatchSession::Handle(const json& request) {
   else if (!notation->converted) Run([&form = s.form] { form.Button3Click(); });
   else Run({});
   json response = Response(request, op);
+  if (withPoints && op == "plot") {
+    const ChartModel& chart = s.recording.plot.Chart1();
+    json points = json::array();
+    for (const ChartPoint& p : chart.Points()) points.push_back(json::array({p.x, p.y}));
+    response["points"] = std::move(points);
+    if (chart.Reduced()) response["points_reduced"] = true;
+  }
   if (notation) writeNotation(response, *notation);
-  if (simplify) writeAnswer(response, op, input, s.form);
+  if (simplify) writeSimplified(response, op, input, s.form);
   return response;
 }
 
@@ -287,7 +362,19 @@ void BatchSession::Run(const std::function<void()>& handler) {
   State& s = *state_;
   s.recording.messages.messages.clear();
   s.recording.messages.error.reset();
-  if (handler) s.form.Perform(handler);
+  if (!handler) return;
+  // The window shows running out of memory in its error box; here the
+  // request is answered with the out-of-memory line instead.
+  bool outOfMemory = false;
+  s.form.Perform([&handler, &outOfMemory] {
+    try {
+      handler();
+    } catch (const std::bad_alloc&) {
+      outOfMemory = true;
+      throw;
+    }
+  });
+  if (outOfMemory) throw std::bad_alloc();
 }
 
 json BatchSession::Response(const json& request, const std::string& op) {
@@ -295,26 +382,39 @@ json BatchSession::Response(const json& request, const std::string& op) {
   json response;
   writeBoxes(response, s.form);
   writeWindows(response, s.recording);
-  if (op == "plot") writeChart(response, s.recording.plot.Chart1());
+  if (op == "plot") writeAxes(response, s.recording.plot.Chart1());
   if (request.value("trace", false)) response["worklists"] = workLists(s.form2);
   return response;
 }
 
 std::string BatchSession::HandleLine(const std::string& line) {
+  try {
+    return AnswerLine(line);
+  } catch (const std::bad_alloc&) {
+    return kOutOfMemoryLine;
+  }
+}
+
+std::string BatchSession::AnswerLine(const std::string& line) {
+  const std::string refused = refusedShape(line);
+  if (!refused.empty()) return errorLine(refused, "");
   json request;
   try {
     request = json::parse(line);
   } catch (const json::exception& e) {
     return errorLine("not a JSON object: ", e.what());
-  } catch (const std::bad_alloc&) {
-    return errorLine("request too large", "");
   }
   try {
-    return Handle(request).dump(-1, ' ', false, json::error_handler_t::replace);
+    json response = Respond(request, false);
+    // The series is written straight into the line, never held as a tree.
+    const bool plotted = response.contains("axes");
+    std::string out = response.dump(-1, ' ', false, json::error_handler_t::replace);
+    if (plotted) appendPoints(out, state_->recording.plot.Chart1());
+    return out;
   } catch (const json::exception& e) {
     return errorLine("malformed request: ", e.what());
   } catch (const std::bad_alloc&) {
-    return errorLine("out of memory while answering the request", "");
+    throw;
   } catch (const std::exception& e) {
     return errorLine("request failed: ", e.what());
   }
@@ -326,19 +426,40 @@ void BatchSession::Serve(std::istream& in, std::ostream& out, std::size_t maxLin
   while (true) {
     line.clear();
     bool tooLong = false;
+    bool noMemory = false;
     int c = buf.sbumpc();
     if (c == std::char_traits<char>::eof()) break;
     for (; c != std::char_traits<char>::eof() && c != '\n'; c = buf.sbumpc()) {
-      if (line.size() < maxLine) line += static_cast<char>(c);
-      else tooLong = true;
+      if (line.size() >= maxLine) tooLong = true;
+      else if (!noMemory) {
+        try {
+          line += static_cast<char>(c);
+        } catch (const std::bad_alloc&) {
+          noMemory = true;  // read to its end, not kept
+          std::string().swap(line);
+        }
+      }
     }
     if (tooLong) {
       out << errorLine("request line longer than " + std::to_string(maxLine) + " bytes", "") << '\n' << std::flush;
       continue;
     }
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    out << HandleLine(line) << '\n' << std::flush;
+    writeAnswer(out, noMemory ? std::string() : line, noMemory);
   }
+}
+
+void BatchSession::writeAnswer(std::ostream& out, const std::string& line, bool noMemory) {
+  if (!noMemory) {
+    try {
+      const std::string answer = HandleLine(line);
+      out << answer << '\n' << std::flush;
+      return;
+    } catch (const std::bad_alloc&) {
+    }
+  }
+  out.write(kOutOfMemoryLine, static_cast<std::streamsize>(std::strlen(kOutOfMemoryLine)));
+  out << '\n' << std::flush;
 }
 
 }  // namespace velsira

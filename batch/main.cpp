@@ -13,11 +13,9 @@ namespace {
 
 constexpr const char* kHelp =
     R"help(Usage: velsira-batch [--help | --version]
-Reads one JSON request per line on standard input and writes one JSON
-response per line. One process holds one program state.
-
-Request fields (only "op" is required; the others keep what the last
-request left):
+One JSON request per line on standard input, one JSON response per line
+out; one process holds one program state. Request fields ("op" required;
+the others keep what the last request left):
   op         derive integrate calc at quadratic roots limit delta-epsilon
              plot clear hint insert reset
   input      the whole input box, lines separated by \n    (start: "[()]")
@@ -29,14 +27,16 @@ request left):
   trace      true: also return the fifteen work lists
   notation   "ordinary": read input as ordinary notation (x^2+sin(x)) and
              convert it to the op's syntax first ("program": as written)
-  simplify   true: also return the answer simplified and checked by GiNaC
-             (derive integrate calc at quadratic roots)
+  simplify   true: also the answer simplified and checked by GiNaC
 Response fields: result, display (as seen on screen), charset, input,
   selection, messages, error (the error box or null), windows, progress,
-  worklists (with trace), converted (with notation), simplified, plain and
-  check {"status": ok|wrong|unknown, "detail"} (with simplify). A bad line
-  gets {"error": "..."}.
-
+  worklists (with trace), converted (with notation), simplified, plain,
+  check {"status": ok|wrong|unknown, "detail"} (with simplify); plot adds
+  axes and points ([x, y]; exact up to 1,000,001, else each of 640 pixel
+  columns' first, lowest, highest and last, with "points_reduced": true).
+A bad line (not JSON, nested over 64 levels, over 100,000 values, a
+selection outside the box) gets {"error": "..."}, running out of memory
+{"error": "bellek yetersiz: ..."}; the program goes on either way.
 Example:
   $ echo '{"op":"derive","input":"[(x²)]+[Sin(x)]"}' | velsira-batch
   {"result":"(((2x))+((1)*(Cos(x))))","error":null,...}

@@ -1,8 +1,10 @@
 // The chart drawn with QPainter. The curve is clipped to the plotting area
 // by computation before it reaches the painter, so that values far outside
 // the axes never become huge device coordinates; many points are reduced to
-// the first, lowest, highest and last point of each pixel column, which
-// draws the same picture at a cost bounded by the width.
+// the first, lowest, highest and last point of each pixel column (the chart
+// model's ColumnExtremes), which draws the same picture at a cost bounded by
+// the width. The chart tells its model its pixel columns, so that a model
+// that keeps only column extremes keeps what this drawing shows.
 #include "chart/LineChart.h"
 
 #include <QClipboard>
@@ -18,6 +20,7 @@
 #include <QSvgGenerator>
 #include <QToolTip>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -34,9 +37,6 @@ const QColor kTitleColour(0, 0, 255);
 const QColor kGridColour(226, 226, 226);
 const QColor kAxisColour(96, 96, 96);
 const QColor kTextColour(0, 0, 0);
-// Mapped coordinates are held within this many pixels of the area, far
-// beyond anything visible, so that no coordinate overflows.
-constexpr double kFar = 1e7;
 // A tooltip names a point at most this many pixels from the mouse.
 constexpr double kNear = 12;
 
@@ -69,16 +69,9 @@ std::vector<Tick> ticksFor(double min, double max, double pixels, double spacing
 }
 
 // Maps an axis value to a device coordinate between from (at min) and to
-// (at max); a range of one value maps to the middle.
-struct AxisMap {
-  double min, max, from, to;
-  double operator()(double v) const {
-    const double span = max - min;
-    const double t = span > 0 ? (v - min) / span : 0.5;
-    const double p = from + t * (to - from);
-    const double lo = std::min(from, to) - kFar, hi = std::max(from, to) + kFar;
-    return std::isnan(p) ? lo : std::clamp(p, lo, hi);
-  }
+// (at max), as the chart model maps its pixel columns.
+struct AxisMap : ColumnMap {
+  double operator()(double v) const { return Position(v); }
   double inverse(double p) const { return to == from ? min : min + (p - from) / (to - from) * (max - min); }
 };
 
@@ -139,8 +132,8 @@ LineChart::Layout LineChart::layoutFor(QSize size) const {
   const double rightEdge = std::floor(w - std::max(16.0, lastLabel / 2 + 6));
   l.area = QRectF(QPointF(leftEdge, top), QPointF(std::max(leftEdge + 1, rightEdge), std::max(top + 1, bottomEdge)));
   l.xTicks = ticksFor(bottom.min, bottom.max, l.area.width(), 80);
-  l.x = {bottom.min, bottom.max, l.area.left(), l.area.right()};
-  l.y = {left.min, left.max, l.area.bottom(), l.area.top()};
+  l.x = {{bottom.min, bottom.max, l.area.left(), l.area.right()}};
+  l.y = {{left.min, left.max, l.area.bottom(), l.area.top()}};
   return l;
 }
 
@@ -163,7 +156,27 @@ LineChart::LineChart(ChartModel& model, QWidget* parent)
   addAction(copy_);
   connect(save_, &QAction::triggered, this, &LineChart::saveImage);
   connect(copy_, &QAction::triggered, this, &LineChart::copyToClipboard);
-  model_.onChanged = [this] { update(); };
+  model_.onChanged = [this] {
+    syncColumns(false);
+    update();
+  };
+  syncColumns(true);
+}
+
+void LineChart::syncColumns(bool always) {
+  const ChartAxis& bottom = model_.BottomAxis();
+  const ChartAxis& left = model_.LeftAxis();
+  const std::array<double, 6> key = {bottom.min, bottom.max, left.min, left.max,
+                                    static_cast<double>(width()), static_cast<double>(height())};
+  if (!always && key == columnsFor_) return;
+  columnsFor_ = key;
+  const QRectF area = plotArea(size());
+  model_.SetColumns(area.left(), area.right());
+}
+
+void LineChart::resizeEvent(QResizeEvent* event) {
+  syncColumns(true);
+  QWidget::resizeEvent(event);
 }
 
 LineChart::~LineChart() { model_.onChanged = nullptr; }
@@ -172,12 +185,20 @@ void LineChart::render(QPainter& painter, QSize size) const {
   const Layout l = layoutFor(size);
   painter.save();
   painter.fillRect(QRectF(0, 0, size.width(), size.height()), Qt::white);
+  drawTitle(painter, l);
+  drawGrid(painter, l);
+  drawAxisTitles(painter, l, size);
+  drawCurve(painter, l);
+  painter.restore();
+}
 
+void LineChart::drawTitle(QPainter& painter, const Layout& l) const {
   painter.setFont(l.titleFont);
   painter.setPen(kTitleColour);
   painter.drawText(l.title, Qt::AlignHCenter | Qt::AlignTop, fromEngine(model_.Title()));
+}
 
-  // Grid and ticks.
+void LineChart::drawGrid(QPainter& painter, const Layout& l) const {
   const QRectF& a = l.area;
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setFont(l.tickFont);
@@ -207,8 +228,10 @@ void LineChart::render(QPainter& painter, QSize size) const {
   painter.setPen(kAxisColour);
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(a);
+}
 
-  // Axis titles.
+void LineChart::drawAxisTitles(QPainter& painter, const Layout& l, QSize size) const {
+  const QRectF& a = l.area;
   painter.setFont(l.axisTitleFont);
   painter.setPen(kTextColour);
   const QFontMetricsF axisMetrics(l.axisTitleFont);
@@ -220,32 +243,21 @@ void LineChart::render(QPainter& painter, QSize size) const {
   painter.drawText(QRectF(-a.height() / 2, 0, a.height(), axisMetrics.height()), Qt::AlignCenter,
                    fromEngine(model_.LeftAxis().title));
   painter.restore();
+}
 
-  // The curve: the points in x order, reduced per pixel column when there
-  // are many more points than columns.
+std::vector<size_t> LineChart::shownPoints(const Layout& l) const {
+  // Many more points than columns: the column extremes draw the same curve.
   const std::vector<ChartPoint>& points = model_.Points();
-  std::vector<size_t> shown;
-  if (points.size() > 4 * static_cast<size_t>(std::max(1.0, a.width()))) {
-    size_t i = 0;
-    while (i < points.size()) {
-      const double column = std::floor(l.x(points[i].x));
-      size_t lo = i, hi = i, j = i + 1;
-      while (j < points.size() && std::floor(l.x(points[j].x)) == column) {
-        if (points[j].y < points[lo].y) lo = j;
-        if (points[j].y > points[hi].y) hi = j;
-        ++j;
-      }
-      const size_t last = j - 1;
-      const size_t inner1 = std::min(lo, hi), inner2 = std::max(lo, hi);
-      for (size_t k : {i, inner1, inner2, last})
-        if (shown.empty() || shown.back() != k) shown.push_back(k);
-      i = j;
-    }
-  } else {
-    shown.resize(points.size());
-    for (size_t k = 0; k < points.size(); ++k) shown[k] = k;
-  }
+  if (points.size() > 4 * static_cast<size_t>(std::max(1.0, l.area.width()))) return ColumnExtremes(points, l.x);
+  std::vector<size_t> shown(points.size());
+  for (size_t k = 0; k < points.size(); ++k) shown[k] = k;
+  return shown;
+}
 
+void LineChart::drawCurve(QPainter& painter, const Layout& l) const {
+  const QRectF& a = l.area;
+  const std::vector<ChartPoint>& points = model_.Points();
+  const std::vector<size_t> shown = shownPoints(l);
   painter.setClipRect(a);
   painter.setRenderHint(QPainter::Antialiasing, true);
   auto penOf = [](uint32_t colour) {
@@ -262,6 +274,7 @@ void LineChart::render(QPainter& painter, QSize size) const {
       painter.drawPoint(p);
     }
   }
+  // Segments of one colour are drawn together.
   std::vector<QLineF> lines;
   uint32_t colour = 0;
   auto flush = [&] {
@@ -282,7 +295,6 @@ void LineChart::render(QPainter& painter, QSize size) const {
     lines.emplace_back(p, q);
   }
   flush();
-  painter.restore();
 }
 
 void LineChart::paintEvent(QPaintEvent*) {

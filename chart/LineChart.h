@@ -10,6 +10,8 @@
 #include <QRectF>
 #include <QString>
 #include <QWidget>
+#include <array>
+#include <vector>
 
 #include "model/ChartModel.h"
 
@@ -68,16 +70,29 @@ class LineChart : public QWidget {
   void paintEvent(QPaintEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
   bool event(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   struct Layout;
   Layout layoutFor(QSize size) const;
+  // The steps of render: the title, the grid with ticks and labels, the
+  // axis titles and the curve.
+  void drawTitle(QPainter& painter, const Layout& l) const;
+  void drawGrid(QPainter& painter, const Layout& l) const;
+  void drawAxisTitles(QPainter& painter, const Layout& l, QSize size) const;
+  void drawCurve(QPainter& painter, const Layout& l) const;
+  // The indices of the points the curve joins.
+  std::vector<size_t> shownPoints(const Layout& l) const;
+  // Gives the model the pixel columns of the plotting area, when the axes
+  // or the size changed since the last time, or always.
+  void syncColumns(bool always);
 
   ChartModel& model_;
   QtImageFileDialog qtDialog_;
   ImageFileDialog* fileDialog_ = &qtDialog_;
   QAction* save_;
   QAction* copy_;
+  std::array<double, 6> columnsFor_{};  // the axis ranges and size the model's columns were set for
 };
 
 }  // namespace velsira

@@ -2,7 +2,8 @@
 // positions in the first factor argument, not by parsing, and writes a worked
 // solution line by line, so that a failure leaves the lines written so far.
 // The root scan evaluates the input once per integer of the interval,
-// through a PointScan.
+// through a PointScan, and ends early when the progress window's "Durdur"
+// is pressed.
 #include "engine/Equations.h"
 
 #include <cmath>
@@ -167,6 +168,7 @@ void Equations::Button39Click() {
   std::string roots;
   std::string value;
   PointScan scan(calc_);
+  window.BeginScan();
   for (long long x = xmin; x <= xmax; ++x) {
     scan.Evaluate(x, value, x == xmax);
     if (value == "0") {
@@ -175,10 +177,15 @@ void Equations::Button39Click() {
       checkTextLength(roots.size());
     }
     bar.StepBy(1);
-    if (x == xmax) {
+    window.Tick();
+    // "Durdur": the roots found so far, and where the scan stopped.
+    const bool stopped = x < xmax && window.StopRequested();
+    if (x == xmax || stopped) {
       w_.Memo2.Clear();
       w_.Memo2.AddLine(roots.empty() ? std::string(kNoRoot) : roots);
+      if (stopped) w_.Memo2.AddLine(StoppedLine(x));
       window.Hide();
+      return;
     }
   }
 }

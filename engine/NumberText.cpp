@@ -174,16 +174,31 @@ void appendScaledFixed(uint64_t q, int k, bool negative, std::string& out) {
   out.append(buffer, static_cast<size_t>(p - buffer));
 }
 
-// Whole numbers below 1E15 have at most 15 digits: the 15-digit rounding
-// leaves them as they are.
+// The 15 digits of a whole number below 2^64 by integer arithmetic: below
+// 1E15 its own digits, above that rounded to 15.
 bool wholeDigits(long double v, Digits& d) {
   const long double a = std::fabs(v);
-  if (!(a >= 1 && a < 1E15L)) return false;
+  if (!(a >= 1 && a < 18446744073709551616.0L)) return false;  // below 2^64
   const uint64_t n = static_cast<uint64_t>(a);  // exact when a is whole
   if (static_cast<long double>(n) != a) return false;
-  const int len = digitCount(n);
-  writeDigits(n, d.digits + len, len);
-  d.exponent = len - 1;
+  int len = digitCount(n);
+  uint64_t q = n;
+  int exponent = len - 1;
+  if (len > 15) {
+    // More than 15 digits (beyond 1E15, x² of a large x): rounded to nearest,
+    // a tie to even, as the general formatting rounds an exact value.
+    const uint64_t unit = kPow10[len - 15];
+    q = n / unit;
+    const uint64_t rest = n % unit, half = unit / 2;
+    if (rest > half || (rest == half && (q & 1))) ++q;
+    if (q == kPow10[15]) {
+      q = kPow10[14];
+      ++exponent;
+    }
+    len = 15;
+  }
+  writeDigits(q, d.digits + len, len);
+  d.exponent = exponent;
   size_t size = static_cast<size_t>(len);  // trailing zeros are no digits of the number text
   while (d.digits[size - 1] == '0') --size;
   d.size = size;
@@ -487,12 +502,22 @@ long double ReadBackNumberText(long double v) {
     return v < 0 ? -r : r;
   }
   const Digits d = roundTo15(v);
-  if (d.exponent < -4 || d.exponent >= 15) return TextToFloat(FloatToText(v));
-  // The plain text's value, as its reading computes it: its digits as one
-  // integer (with the zeros of a whole part) over a power of ten.
   uint64_t mantissa = 0;
   for (size_t i = 0; i < d.size; ++i) mantissa = mantissa * 10 + static_cast<uint64_t>(d.digits[i] - '0');
   const int size = static_cast<int>(d.size);
+  if (d.exponent < -4 || d.exponent >= 15) {
+    // The exponent form «d,dddEn» reads as its digits times a power of ten,
+    // rounded once; with an exactly held power that is one multiplication
+    // or division, as correctly rounded as the reading.
+    const int e = d.exponent - (size - 1);
+    const int limit = static_cast<int>(kExactPow10.size());
+    if (e <= -limit || e >= limit) return TextToFloat(FloatToText(v));
+    const long double m = static_cast<long double>(mantissa);
+    const long double r = e >= 0 ? m * kExactPow10[static_cast<size_t>(e)] : m / kExactPow10[static_cast<size_t>(-e)];
+    return v < 0 ? -r : r;
+  }
+  // The plain text's value, as its reading computes it: its digits as one
+  // integer (with the zeros of a whole part) over a power of ten.
   if (d.exponent + 1 > size) mantissa *= kPow10[d.exponent + 1 - size];
   const int decimals = size - 1 - d.exponent > 0 ? size - 1 - d.exponent : 0;
   const long double r = static_cast<long double>(mantissa) / kExactPow10[static_cast<size_t>(decimals)];

@@ -1,9 +1,11 @@
-// The progress bar model.
+// The progress bar model and the line of a stopped scan.
 #include "engine/Platform.h"
 
 #include <algorithm>
 
+#include "engine/Cp1254.h"
 #include "engine/Errors.h"
+#include "engine/NumberText.h"
 
 namespace velsira {
 
@@ -19,6 +21,10 @@ void ProgressBar::SetRange(long min, long max) {
 void ProgressBar::SetPosition(long position) {
   position_ = std::clamp(position, min_, max_);
   if (onChanged) onChanged();
+}
+
+std::string StoppedLine(long long lastX) {
+  return std::string("Durduruldu: son taranan değer x = "_cp) + IntToText(lastX);
 }
 
 }  // namespace velsira

@@ -54,15 +54,33 @@ class ProgressBar {
   long position_ = 0;
 };
 
-// Form4, the progress window "Lütfen Bekleyiniz...".
+// Form4, the progress window "Lütfen Bekleyiniz...", with its "Durdur"
+// button. A scan calls Tick once per point and ends at the next point once
+// a stop was asked.
 class ProgressWindow {
  public:
   virtual ~ProgressWindow() = default;
   virtual void Show() = 0;
   virtual void Hide() = 0;
   virtual bool Visible() const = 0;
+  // Called once per point of a scan: a window shows the progress and
+  // answers "Durdur" now and then. Nothing by default.
+  virtual void Tick() {}
+  // Asks the running scan to stop ("Durdur", Escape, closing the main window).
+  void RequestStop() { stopRequested_ = true; }
+  // Whether a stop was asked since the scan began.
+  bool StopRequested() const { return stopRequested_; }
+  // A scan begins: no stop asked.
+  void BeginScan() { stopRequested_ = false; }
   ProgressBar ProgressBar1;
+
+ private:
+  bool stopRequested_ = false;
 };
+
+// The line a stopped scan adds to the result box: "Durduruldu: son taranan
+// değer x = 57".
+std::string StoppedLine(long long lastX);
 
 // The windowing side the engine's drivers use, as one bundle. The main-window
 // model adds the plot window to it (model/PlotWindow.h).

@@ -18,7 +18,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <unordered_map>
 
 #include "engine/Arithmetic.h"
 #include "engine/Cp1254.h"
@@ -106,6 +108,24 @@ bool inSafeRange(long double v) {
 
 }  // namespace
 
+std::string PointScan::termKey(const Term& term) {
+  std::string key = term.prefix;
+  auto add = [&key](const void* bytes, size_t n) { key.append(static_cast<const char*>(bytes), n); };
+  for (const Factor& f : term.factors) {
+    key += '\0';
+    key += f.name;
+    key += '\0';
+    for (const PlanPiece& p : f.pieces) {
+      add(&p.kind, sizeof p.kind);
+      add(&p.value, 10);  // the bytes an extended value is made of
+    }
+    key.append(f.ops.begin(), f.ops.end());
+  }
+  key += '\0';
+  key.append(term.ops.begin(), term.ops.end());
+  return key;
+}
+
 PointScan::PointScan(Calculation& calc) : calc_(calc) {
   try {
     planned_ = plan(calc_.w_.Memo1.Text());
@@ -169,6 +189,15 @@ bool PointScan::plan(const std::string& input) {
   // Every marker must stand in a factor argument.
   if (markersRead != markerCount(t)) return false;
 
+  sumOfTerms_ = std::all_of(termOps_.begin(), termOps_.end(), [](char op) { return op == '+' || op == '-'; });
+  // A term written again has the value of its first writing at every point.
+  std::unordered_map<std::string, uint32_t> firstOf;
+  for (size_t i = 0; i < terms_.size(); ++i) {
+    const auto [at, added] = firstOf.try_emplace(termKey(terms_[i]), static_cast<uint32_t>(i));
+    termSource_.push_back(at->second);
+    if (added) distinctTerms_.push_back(static_cast<uint32_t>(i));
+  }
+
   // Terms without x have one value at every point.
   for (Term& term : terms_) {
     bool constant = true;
@@ -209,6 +238,7 @@ bool PointScan::planFactor(std::string_view name, std::string_view argument, Fac
     }
     factor.pieces.push_back(piecePlan);
   }
+  planSummands(factor);
   if (constant) {
     if (!evaluateFactor(factor, nullptr, factor.value)) return false;
     factor.constant = true;
@@ -265,15 +295,39 @@ bool PointScan::evaluatePlanned(long long x, long double& value) {
   if (usesCube_) slots[2] = ReadBackNumberText(IntegerPower(slots[0], 3));
 
   termValues_.resize(terms_.size());
-  for (size_t i = 0; i < terms_.size(); ++i)
+  for (const uint32_t i : distinctTerms_)
     if (!evaluateTerm(terms_[i], slots, termValues_[i])) return false;
+  if (sumOfTerms_) return sumTerms(value);
   pieces_.clear();
   ops_.clear();
   for (size_t i = 0; i < terms_.size(); ++i) {
     if (i > 0) ops_.push_back(termOps_[i - 1]);
-    if (!appendValue(termValues_[i])) return false;
+    if (!appendValue(termValues_[termSource_[i]])) return false;
   }
   return reduce(value);
+}
+
+bool PointScan::sumTerms(long double& value) {
+  // What reduce makes of values joined by "+" and "-": one summand line a
+  // value, its sign folded with the operator before it ("--" reads as "+"),
+  // each line in double precision added in extended precision. A term
+  // written again is read once.
+  termDoubles_.resize(terms_.size());
+  for (const uint32_t i : distinctTerms_) {
+    const long double v = termValues_[i];
+    if (!inSafeRange(v)) return false;
+    termDoubles_[i] = static_cast<double>(v);
+    if (std::isinf(termDoubles_[i])) return false;
+  }
+  // Finite doubles never take an extended sum out of its range, so no step
+  // of the sum can fail.
+  long double total = 0;
+  for (size_t i = 0; i < terms_.size(); ++i) {
+    const double d = termDoubles_[termSource_[i]];
+    total += i > 0 && termOps_[i - 1] == '-' ? -d : d;
+  }
+  value = total;
+  return true;
 }
 
 bool PointScan::evaluateTerm(const Term& term, const long double* slots, long double& value) {
@@ -299,6 +353,10 @@ bool PointScan::evaluateFactor(const Factor& factor, const long double* slots, l
   if (factor.constant) {
     value = factor.value;
     return true;
+  }
+  if (!factor.summands.empty()) {
+    long double sum = 0;
+    return sumSummands(factor, slots, sum) && applyName(factor.name, sum, value);
   }
   pieces_.clear();
   ops_.clear();
@@ -334,9 +392,91 @@ bool PointScan::appendValue(long double v) {
   return true;
 }
 
+void PointScan::planSummands(Factor& factor) {
+  const size_t n = factor.pieces.size();
+  auto isSum = [&factor](size_t k) { return factor.ops[k] == '+' || factor.ops[k] == '-'; };
+  auto keyOf = [&factor](size_t k, std::string& key) {
+    const PlanPiece& p = factor.pieces[k];
+    key.append(reinterpret_cast<const char*>(&p.kind), sizeof p.kind);
+    key.append(reinterpret_cast<const char*>(&p.value), 10);  // the bytes an extended value is made of
+  };
+  std::unordered_map<std::string, uint32_t> distinct;
+  std::vector<Summand> summands;
+  std::vector<uint32_t> order;
+  std::vector<char> minus;
+  std::string key;
+  for (size_t k = 0; k < n;) {
+    minus.push_back(k > 0 && factor.ops[k - 1] == '-');
+    if (factor.pieces[k].kind == PlanPiece::Empty) return;
+    Summand summand{static_cast<uint32_t>(k), 0, 0};
+    key.clear();
+    keyOf(k, key);
+    if (k + 1 < n && isProduct(factor.ops[k])) {
+      // A pair: a constant (never negative) and any operand.
+      if (factor.pieces[k].kind != PlanPiece::Constant || factor.pieces[k + 1].kind == PlanPiece::Empty) return;
+      summand = {static_cast<uint32_t>(k), static_cast<uint32_t>(k + 1), factor.ops[k]};
+      key += factor.ops[k];
+      keyOf(k + 1, key);
+      k += 2;
+    } else {
+      k += 1;
+    }
+    if (k < n && !isSum(k - 1)) return;  // a chain of products
+    const auto [at, added] = distinct.try_emplace(key, static_cast<uint32_t>(summands.size()));
+    if (added) summands.push_back(summand);
+    order.push_back(at->second);
+  }
+  factor.summands = std::move(summands);
+  factor.summandOrder = std::move(order);
+  factor.summandMinus = std::move(minus);
+}
+
+bool PointScan::sumSummands(const Factor& factor, const long double* slots, long double& sum) {
+  // What reduce makes of such a sum: a pair is one summand line, the double
+  // product of its operands as its number text reads; a single operand is a
+  // line of its own; each line's sign folded with the operator before it
+  // ("--" reads as "+"), each line in double precision added in extended
+  // precision. A summand written again is computed once.
+  auto valueOf = [slots](const PlanPiece& p) {
+    return p.kind == PlanPiece::Constant ? p.value
+           : p.kind == PlanPiece::X      ? slots[0]
+           : p.kind == PlanPiece::Square ? slots[1]
+                                         : slots[2];
+  };
+  summandDoubles_.resize(factor.summands.size());
+  for (size_t i = 0; i < factor.summands.size(); ++i) {
+    const Summand& s = factor.summands[i];
+    long double v = valueOf(factor.pieces[s.first]);
+    if (!inSafeRange(v)) return false;
+    if (s.op != 0) {
+      const long double b = valueOf(factor.pieces[s.second]);
+      if (!inSafeRange(b)) return false;
+      const double x = static_cast<double>(v), y = static_cast<double>(b);
+      if (std::isinf(x) || std::isinf(y)) return false;
+      if (s.op == '/' && y == 0) return false;
+      const double p = s.op == '*' ? x * y : x / y;
+      if (std::isinf(p)) return false;
+      v = ReadBackNumberText(p);
+    }
+    summandDoubles_[i] = static_cast<double>(v);
+    if (std::isinf(summandDoubles_[i])) return false;
+  }
+  // Finite doubles never take the extended sum out of its range.
+  long double total = 0;
+  for (size_t k = 0; k < factor.summandOrder.size(); ++k) {
+    const double d = summandDoubles_[factor.summandOrder[k]];
+    total += factor.summandMinus[k] ? -d : d;
+  }
+  sum = total;
+  return true;
+}
+
 bool PointScan::reduceAndApply(const std::string& name, long double& value) {
   long double sum = 0;
-  if (!reduce(sum)) return false;
+  return reduce(sum) && applyName(name, sum, value);
+}
+
+bool PointScan::applyName(const std::string& name, long double sum, long double& value) {
   if (name.empty()) {
     value = ReadBackNumberText(sum);
     return true;
@@ -385,7 +525,7 @@ bool PointScan::addLine(char before, char sign, bool body, long double magnitude
 
 bool PointScan::reduce(long double& sum) {
   joinSigns();
-  return summandLines() && mergeContinuations() && sumLines(sum);
+  return summandLines() && mergeContinuations() && addLines(sum);
 }
 
 void PointScan::joinSigns() {
@@ -486,8 +626,8 @@ bool PointScan::mergeContinuations() {
   return true;
 }
 
-bool PointScan::sumLines(long double& sum) const {
-  // Every line in double precision, added in extended precision.
+bool PointScan::addLines(long double& sum) const {
+  // The sum: every line in double precision, added in extended precision.
   long double total = 0;
   for (const Line& line : lines_) {
     if (line.kind == Line::Empty) continue;

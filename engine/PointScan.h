@@ -28,6 +28,7 @@
 // what a scan of EvaluateAt calls leaves.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -70,12 +71,27 @@ class PointScan {
     enum Kind { Empty, Constant, X, Square, Cube } kind;
     long double value;
   };
+  // A summand of a factor argument: the piece first, and for a pair its
+  // operator and second piece.
+  struct Summand {
+    uint32_t first;
+    uint32_t second;
+    char op;  // '*' or '/' of a pair, 0 for a single operand
+  };
   struct Factor {
     std::string name;
     std::vector<PlanPiece> pieces;
     std::vector<char> ops;  // between the pieces
     bool constant = false;
     long double value = 0;  // the value of a constant factor
+    // When the argument is a sum of single operands and of pairs
+    // "constant*operand" or "constant/operand" (as x is written, "1*" and its
+    // value), none empty: its distinct summands, and for each summand as
+    // written the index of its distinct one and whether "-" stands before
+    // it. Empty when it is no such sum.
+    std::vector<Summand> summands;
+    std::vector<uint32_t> summandOrder;
+    std::vector<char> summandMinus;
   };
   struct Term {
     std::string prefix;
@@ -109,20 +125,27 @@ class PointScan {
   // operators stand for (pieces_, ops_), and the function name applied:
   // the value its result text reads as.
   bool reduceAndApply(const std::string& name, long double& value);
-  // The reduction in its steps: the sign joins, the summand lines with the
-  // products of two, the continuation lines merged, the sum. False where
-  // the text path would fail.
+  // The value of a sum as a factor or term text with the function name:
+  // the number its text reads as, or the function's value.
+  bool applyName(const std::string& name, long double sum, long double& value);
+  // reduce of a factor argument that is a sum of summands, in time linear
+  // in them; false where the plan cannot promise the text path's answer.
+  bool sumSummands(const Factor& factor, const long double* slots, long double& sum);
+  // Finds the summands of a factor's argument (none when it is no such sum).
+  static void planSummands(Factor& factor);
   bool reduce(long double& sum);
-  // Joins each empty operand with the operator and operand after it
-  // (signed_), leaving pieces_ and ops_ without them.
+  // reduce of the term values when the terms are joined by "+" and "-"
+  // alone, in time linear in the terms without building their lists.
+  bool sumTerms(long double& value);
+  // The steps of reduce: the sign joins of the operand list into signed_,
+  // the summand lines with the products they hold, the continuation lines
+  // merged into the lines before them, and the sum of the lines.
   void joinSigns();
-  // The summand lines of the signed operands (lines_, with each product's
-  // pair of operands).
   bool summandLines();
-  // Merges each continuation line into the value line before it.
   bool mergeContinuations();
-  // The sum of the lines, each in double precision.
-  bool sumLines(long double& sum) const;
+  bool addLines(long double& sum) const;
+  // The text a term's plan stands for, to find terms written again.
+  static std::string termKey(const Term& term);
   // Appends a value as it is written into a text: a negative one as an
   // empty piece, "-" and its magnitude.
   bool appendValue(long double v);
@@ -138,6 +161,10 @@ class PointScan {
   bool usesSquare_ = false, usesCube_ = false;
   std::vector<Term> terms_;
   std::vector<char> termOps_;  // termOps_[i] stands before term i + 1
+  bool sumOfTerms_ = false;    // the terms are joined by "+" and "-" alone
+  // Terms written again take the value of their first writing:
+  // termSource_[i] is that term's index, distinctTerms_ the first writings.
+  std::vector<uint32_t> termSource_, distinctTerms_;
 
   std::string result_;
   long double value_ = 0;
@@ -151,6 +178,7 @@ class PointScan {
   std::vector<Line> lines_;
   std::vector<double> pairFirst_, pairSecond_;
   std::vector<long double> termValues_, factorValues_;
+  std::vector<double> termDoubles_, summandDoubles_;
   std::string argument_, functionValue_, xText_;
 };
 

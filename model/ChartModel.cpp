@@ -2,6 +2,7 @@
 #include "model/ChartModel.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "engine/Cp1254.h"
 #include "engine/Errors.h"
@@ -16,7 +17,38 @@ void setRange(ChartAxis& axis, double min, double max) {
   axis.max = max;
 }
 
+// Coordinates are held within this many pixels of the drawing, far beyond
+// anything visible, so that no coordinate overflows.
+constexpr double kFar = 1e7;
+
 }  // namespace
+
+double ColumnMap::Position(double x) const {
+  const double span = max - min;
+  const double t = span > 0 ? (x - min) / span : 0.5;
+  const double p = from + t * (to - from);
+  const double lo = std::min(from, to) - kFar, hi = std::max(from, to) + kFar;
+  return std::isnan(p) ? lo : std::clamp(p, lo, hi);
+}
+
+double ColumnMap::Column(double x) const { return std::floor(Position(x)); }
+
+std::vector<size_t> ColumnExtremes(const std::vector<ChartPoint>& points, const ColumnMap& map) {
+  std::vector<size_t> kept;
+  size_t i = 0;
+  while (i < points.size()) {
+    const double column = map.Column(points[i].x);
+    size_t lo = i, hi = i, j = i + 1;
+    for (; j < points.size() && map.Column(points[j].x) == column; ++j) {
+      if (points[j].y < points[lo].y) lo = j;
+      if (points[j].y > points[hi].y) hi = j;
+    }
+    for (const size_t k : {i, std::min(lo, hi), std::max(lo, hi), j - 1})
+      if (kept.empty() || kept.back() != k) kept.push_back(k);
+    i = j;
+  }
+  return kept;
+}
 
 ChartModel::ChartModel()
     : title_("Denklemin Grafiği"_cp), bottom_{"x ekseni", -100, 100}, left_{"y ekseni", -500, 500} {}
@@ -39,11 +71,44 @@ void ChartModel::AddXY(double x, double y, std::string_view label, uint32_t colo
                                      [](double v, const ChartPoint& p) { return v < p.x; });
     points_.insert(at, {x, y, std::string(label), color});
   }
+  bound();
   changed();
+}
+
+void ChartModel::bound() {
+  // Eight points a column before reducing to at most four: each reduction
+  // is paid for by the points added since the last one.
+  const double columns = std::max(1.0, std::fabs(columnsTo_ - columnsFrom_) + 2);
+  const size_t limit = std::max({exactLimit_, static_cast<size_t>(8 * columns), nextBound_});
+  if (points_.size() > limit) reduce();
+}
+
+void ChartModel::Compact() {
+  if (reduced_) reduce();
+}
+
+void ChartModel::reduce() {
+  const std::vector<size_t> kept = ColumnExtremes(points_, Columns());
+  // Points far outside the axis fall in columns of their own: the next
+  // reduction waits until the series has doubled, so adding stays cheap.
+  nextBound_ = 2 * kept.size();
+  if (kept.size() == points_.size()) return;
+  for (size_t k = 0; k < kept.size(); ++k)
+    if (k != kept[k]) points_[k] = std::move(points_[kept[k]]);
+  points_.resize(kept.size());
+  reduced_ = true;
+}
+
+void ChartModel::SetColumns(double from, double to) {
+  columnsFrom_ = from;
+  columnsTo_ = to;
 }
 
 void ChartModel::Clear() {
   points_.clear();
+  points_.shrink_to_fit();
+  reduced_ = false;
+  nextBound_ = 0;
   changed();
 }
 

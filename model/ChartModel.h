@@ -20,6 +20,23 @@ struct ChartPoint {
   uint32_t color;
 };
 
+// The pixel columns of a drawing of the chart: the bottom axis min .. max
+// maps to the device coordinates from .. to.
+struct ColumnMap {
+  double min, max, from, to;
+  // The device coordinate of x; a range of one value maps to the middle, a
+  // coordinate far outside is held 1E7 pixels beyond the drawing.
+  double Position(double x) const;
+  // The pixel column x falls in.
+  double Column(double x) const;
+};
+
+// The points a drawing keeps of a series in x order: of each run of points
+// in one pixel column, the first, the (earliest) lowest, the (earliest)
+// highest and the last, in series order. The segments joining them draw
+// the same picture as the whole series. Returns their indices.
+std::vector<size_t> ColumnExtremes(const std::vector<struct ChartPoint>& points, const ColumnMap& map);
+
 // One axis: its title and its fixed range, never computed from the data.
 struct ChartAxis {
   std::string title;
@@ -47,13 +64,29 @@ class ChartModel {
   void SetLeftRange(double min, double max);
 
   // Adds a point at its place by x, after the points of equal x. Adding at
-  // the end (x not below the last x) takes constant time.
+  // the end (x not below the last x) takes constant time on average. Once
+  // the series holds more than its exact limit and more than eight points
+  // per pixel column, it keeps only the ColumnExtremes of its points, so
+  // that it never holds much more than that whatever the range.
   void AddXY(double x, double y, std::string_view label = {}, uint32_t color = 0);
-  // Removes every point.
+  // Removes every point; the series is exact again.
   void Clear();
 
   const std::vector<ChartPoint>& Points() const { return points_; }
   size_t Count() const { return points_.size(); }
+  // Whether points were left out by keeping only the column extremes.
+  bool Reduced() const { return reduced_; }
+  // A reduced series keeps only its column extremes from here on, also of
+  // the points added since the last reduction (a plot calls it at its end).
+  void Compact();
+
+  // The pixel columns of the widest drawing of the chart, from .. to for the
+  // bottom axis range (0 .. 640 at creation); a view sets its own.
+  void SetColumns(double from, double to);
+  ColumnMap Columns() const { return {bottom_.min, bottom_.max, columnsFrom_, columnsTo_}; }
+  // How many points the series holds exactly before it keeps only the
+  // column extremes (0 at creation).
+  void SetExactLimit(size_t points) { exactLimit_ = points; }
 
   // Called after every change, so that a view can repaint.
   std::function<void()> onChanged;
@@ -62,12 +95,21 @@ class ChartModel {
   void changed() {
     if (onChanged) onChanged();
   }
+  // Keeps only the column extremes once the series has grown past its bound.
+  void bound();
+  // Keeps only the column extremes.
+  void reduce();
 
   std::string title_;
   ChartAxis bottom_;
   ChartAxis left_;
   uint32_t seriesColor_ = 0xFF0000;
   std::vector<ChartPoint> points_;
+  double columnsFrom_ = 0;
+  double columnsTo_ = 640;
+  size_t exactLimit_ = 0;
+  size_t nextBound_ = 0;  // no reduction before the series passes this
+  bool reduced_ = false;
 };
 
 }  // namespace velsira

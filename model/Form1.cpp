@@ -93,6 +93,8 @@ void TForm1::RadioButton2Click() { checkOnly(RadioButton2, RadioButton1, RadioBu
 void TForm1::RadioButton3Click() { checkOnly(RadioButton3, RadioButton1, RadioButton2); }
 
 void TForm1::InsertText(std::string_view text) {
+  // The input box never grows past the longest text an operation may build.
+  checkTextLength(Memo1.Text().size() + text.size());
   std::string replacement = Memo1.SelText();
   replacement += text;
   Memo1.ReplaceSelection(replacement);

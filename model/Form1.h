@@ -73,7 +73,8 @@ class TForm1 {
   void RadioButton3Click();
 
   // The insertion rule: the selected text stays and text follows it; the
-  // caret ends after the inserted text, nothing selected.
+  // caret ends after the inserted text, nothing selected. A box that would
+  // pass kTextLimit characters raises the length error and stays as it was.
   void InsertText(std::string_view text);
   // A click on the pad button named name ("Button7", "SpeedButton1", ...).
   // Returns false for a name that is not a pad button.

@@ -1,7 +1,8 @@
 // The plot driver. Every point costs one point evaluation, from a plan made
 // once per scan; the points go
 // into the chart's model as they are computed, and the window draws them
-// once it is shown.
+// once it is shown. "Durdur" ends the scan at the next point and shows the
+// points so far.
 #include "model/Plotting.h"
 
 #include <cfloat>
@@ -47,14 +48,21 @@ void Plotting::Button14Click() {
   chart.Clear();
 
   PointScan scan(calc_);
+  progress.BeginScan();
   for (long long x = xmin; x <= xmax; ++x) {
     const double y = PointAt(scan, x, x == xmax);
     chart.AddXY(static_cast<double>(x), y, {}, 0);
     bar.StepBy(1);
-    if (x == xmax) {
+    progress.Tick();
+    // "Durdur": the plot window shows the points so far.
+    const bool stopped = x < xmax && progress.StopRequested();
+    if (x == xmax || stopped) {
+      chart.Compact();
       w_.Memo2.Clear();
+      if (stopped) w_.Memo2.AddLine(StoppedLine(x));
       progress.Hide();
       plot.Show();
+      return;
     }
   }
 }

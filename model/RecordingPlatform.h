@@ -56,7 +56,16 @@ class RecordingWindow : public Window {
   bool visible_ = false;
 };
 
-using RecordingProgressWindow = RecordingWindow<ProgressWindow>;
+// The progress window, counting the points of a scan; a test can press
+// "Durdur" after a given number of them.
+class RecordingProgressWindow : public RecordingWindow<ProgressWindow> {
+ public:
+  void Tick() override {
+    if (++ticks == stopAtTick) RequestStop();
+  }
+  long long ticks = 0;
+  long long stopAtTick = 0;  // 0: never
+};
 using RecordingPlotWindow = RecordingWindow<PlotWindow>;
 
 // The whole recording side with its Platform bundle.

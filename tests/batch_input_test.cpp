@@ -13,6 +13,7 @@
 #include <nlohmann/json.hpp>
 
 #include "batch/BatchSession.h"
+#include "engine/Errors.h"
 
 namespace velsira {
 namespace {
@@ -28,6 +29,13 @@ struct BadLine {
   std::string line;
   bool refused;  // answered with {"error": ...} alone; otherwise run by the engine
 };
+
+// "[0,0,...,0]" with n values.
+std::string flatArray(size_t n) {
+  std::string line = "[0";
+  for (size_t i = 1; i < n; ++i) line += ",0";
+  return line + "]";
+}
 
 std::vector<BadLine> badLines() {
   return {
@@ -60,8 +68,19 @@ std::vector<BadLine> badLines() {
       {"selection beyond 64 bits", R"({"op":"calc","selection":[99999999999999999999999,0]})", true},
       {"selection out of the number range", R"({"op":"calc","selection":[1e400,0]})", true},
       {"selection at the 64-bit ends", R"({"op":"calc","selection":[-9223372036854775808,9223372036854775807]})",
-       false},
+       true},
       {"selection at the unsigned end", R"({"op":"calc","selection":[18446744073709551615,18446744073709551615]})",
+       true},
+      {"selection past the end of the box", R"({"op":"calc","input":"[(2+3)]","selection":[7,1]})", true},
+      {"selection with a negative length", R"({"op":"calc","input":"[(2+3)]","selection":[3,-1]})", true},
+      {"selection of the whole box", R"({"op":"calc","input":"[(2+3)]","selection":[0,7]})", false},
+      {"arrays 64 deep", std::string(64, '[') + std::string(64, ']'), true},
+      {"an object 65 deep", R"({"op":"calc","input":"[(2+3)]","x":)" + std::string(64, '[') + std::string(64, ']') + "}",
+       true},
+      {"brackets inside a text do not nest", R"({"op":"calc","input":"[(2+3)]","x":")" + std::string(100, '[') + "\"}",
+       false},
+      {"a flat array of a million values", flatArray(1000000), true},
+      {"insert past the length bound", R"({"op":"insert","input":")" + std::string(3999999, 'x') + R"(","text":"xx"})",
        false},
       {"unit a number", R"({"op":"calc","unit":1})", true},
       {"unknown unit", R"({"op":"calc","unit":"kelvin"})", true},
@@ -120,6 +139,24 @@ TEST(BatchInput, ARefusedRequestDoesNotRunItsOperation) {
   EXPECT_EQ(refused.value("error", ""), "field 'trace' must be true or false");
   const json next = json::parse(session.HandleLine(R"({"op":"clear"})"));
   EXPECT_EQ(next["input"], "[(1+1)]");
+}
+
+TEST(BatchInput, TheBoxBoundsAreKeptWithClearAnswers) {
+  BatchSession session;
+  const json outside = json::parse(session.HandleLine(R"({"op":"calc","input":"[(2+3)]","selection":[5,3]})"));
+  EXPECT_EQ(outside.value("error", ""), "field 'selection' lies outside the input box of 7 characters");
+  const json nested = json::parse(session.HandleLine(std::string(65, '[') + std::string(65, ']')));
+  EXPECT_EQ(nested.value("error", ""), "JSON nested deeper than 64 levels");
+  const json many = json::parse(session.HandleLine(flatArray(kMaxValues + 1)));
+  EXPECT_EQ(many.value("error", ""), "a request of more than 100000 JSON values");
+
+  const std::string full(kTextLimit - 1, 'x');
+  const json fits = json::parse(session.HandleLine(R"({"op":"insert","input":")" + full + R"(","text":"x"})"));
+  EXPECT_TRUE(fits["error"].is_null());
+  EXPECT_EQ(fits["input"].get<std::string>().size(), kTextLimit);
+  const json over = json::parse(session.HandleLine(R"({"op":"insert","text":"x"})"));
+  EXPECT_EQ(over["error"], "Sonuç metni 4.000.000 karakter sınırını aşıyor; ifadeyi kısaltınız.");
+  EXPECT_EQ(over["input"].get<std::string>().size(), kTextLimit);
 }
 
 TEST(BatchInput, TheStreamReaderAnswersEveryLineOnce) {

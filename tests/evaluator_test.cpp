@@ -332,7 +332,8 @@ TEST(NumberTextSpeedPaths, AgreeWithTheLibraryConversions) {
 TEST(NumberTextSpeedPaths, WholeNumbersAgreeWithTheGeneralFormat) {
   std::mt19937_64 random(15);
   std::vector<long double> values = {1, 9, 10, 99, 100, 999999999999999.0L, 1E15L, 1E15L + 1, 9007199254740993.0L,
-                                     18446744073709551615.0L, 18446744073709551616.0L, 1E19L, 1E20L};
+                                     18446744073709551615.0L, 18446744073709551616.0L, 1E19L, 1E20L,
+                                     1000000000000005000.0L, 1000000000000015000.0L, 9999999999999995000.0L};
   for (int digits = 1; digits <= 18; ++digits) {
     for (int k = 0; k < 400; ++k) {
       uint64_t n = 1 + random() % 9;
@@ -355,10 +356,17 @@ TEST(NumberTextSpeedPaths, WholeNumbersAgreeWithTheGeneralFormat) {
 TEST(NumberTextSpeedPaths, ReadBackAndAppendAgreeWithTheTexts) {
   std::mt19937_64 random(9);
   std::vector<long double> values = {0.0L, -0.0L, 1E-5L, 0.0001L, 0.00009999999999999999L, 1E15L, 999999999999999.4L,
-                                     123456789012345678.0L, 1.0L / 3, 7.0L, -100.0L, 1E300L};
+                                     123456789012345678.0L, 1.0L / 3, 7.0L, -100.0L, 1E300L,
+                                     // Whole numbers of more than 15 digits, ties to even among them.
+                                     1000000000000005000.0L, 1000000000000015000.0L, 999999999999999500.0L,
+                                     9999999999999995000.0L, 18446744073709551615.0L, 4611686014132420609.0L};
   for (int k = 0; k < 20000; ++k) {
     const long double mantissa = static_cast<long double>(random() | (1ULL << 63));
-    values.push_back(std::ldexp(mantissa, static_cast<int>(random() % 140) - 144));
+    values.push_back(std::ldexp(mantissa, static_cast<int>(random() % 200) - 160));
+    // Squares and cubes of 32-bit integers, as a scan writes them.
+    const long double x = static_cast<long double>(static_cast<int32_t>(random()));
+    values.push_back(x * x);
+    values.push_back(x * x * x);
     values.push_back(static_cast<long double>(random() % 100000000000ULL) /
                      std::pow(10.0L, static_cast<int>(random() % 16)));
   }

@@ -1,5 +1,6 @@
 // The chart model and "Grafik Çiz" driven headless through the recording
 // platform.
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <vector>
@@ -49,6 +50,74 @@ TEST(ChartModel, AnInvertedRangeIsRefusedAndTheRangeStays) {
   EXPECT_EQ(chart.BottomAxis().max, 300);
   EXPECT_EQ(chart.LeftAxis().min, 7);
   EXPECT_EQ(chart.LeftAxis().max, 7);
+}
+
+TEST(ChartModel, ColumnExtremesKeepFirstLowestHighestAndLastOfEachColumn) {
+  const ColumnMap map{0, 10, 0, 5};  // two x units a pixel column
+  const struct {
+    std::vector<std::pair<double, double>> points;
+    std::vector<size_t> kept;
+  } cases[] = {
+      {{}, {}},
+      {{{0, 1}}, {0}},
+      {{{0, 5}, {0.5, 1}, {1, 9}, {1.5, 4}}, {0, 1, 2, 3}},
+      {{{0, 5}, {0.2, 1}, {0.4, 9}, {0.6, 1}, {0.8, 9}, {1, 4}}, {0, 1, 2, 5}},  // earliest lowest and highest
+      {{{0, 5}, {0.5, 9}, {1, 1}, {1.5, 4}}, {0, 1, 2, 3}},                      // highest before lowest
+      {{{0, 1}, {0.5, 2}, {1, 3}, {1.5, 4}}, {0, 3}},                            // the ends are the extremes
+      {{{0, 3}, {1, 3}, {2, 7}, {3, 0}, {3.5, 8}, {3.9, 1}}, {0, 1, 2, 3, 4, 5}},
+      {{{-1e300, 0}, {-5e299, 1}, {5, 2}, {1e300, 3}, {2e300, 4}}, {0, 1, 2, 3, 4}},  // held far outside
+  };
+  for (const auto& c : cases) {
+    std::vector<ChartPoint> points;
+    for (const auto& [x, y] : c.points) points.push_back({x, y, {}, 0});
+    EXPECT_EQ(ColumnExtremes(points, map), c.kept);
+  }
+}
+
+// The column extremes of a series as (x, y) pairs.
+std::vector<std::pair<double, double>> extremesOf(const std::vector<ChartPoint>& points, const ColumnMap& map) {
+  std::vector<std::pair<double, double>> out;
+  for (const size_t k : ColumnExtremes(points, map)) out.emplace_back(points[k].x, points[k].y);
+  return out;
+}
+
+TEST(ChartModel, ManyPointsKeepTheirColumnExtremesInBoundedMemory) {
+  for (const bool inOrder : {true, false}) {
+    ChartModel chart;
+    chart.SetBottomRange(-100000, 100000);
+    chart.SetColumns(57, 631);
+    std::vector<ChartPoint> all;
+    uint32_t seed = 12345;
+    size_t most = 0;
+    for (long k = 0; k <= 200000; ++k) {
+      // Every seventh point in its place from the end, the rest ascending.
+      const long i = inOrder || k % 7 ? k : 200000 - k;
+      seed = seed * 1103515245u + 12345u;
+      const double y = std::sin(i * 0.001) * 100 + static_cast<double>(seed >> 20) / 1000;
+      chart.AddXY(static_cast<double>(i - 100000), y);
+      all.push_back({static_cast<double>(i - 100000), y, {}, 0});
+      most = std::max(most, chart.Count());
+    }
+    std::stable_sort(all.begin(), all.end(), [](const ChartPoint& a, const ChartPoint& b) { return a.x < b.x; });
+    EXPECT_TRUE(chart.Reduced());
+    EXPECT_LE(most, 8u * (631 - 57 + 2) + 1) << inOrder;
+    // The drawing of either shows the same points.
+    EXPECT_EQ(extremesOf(chart.Points(), chart.Columns()), extremesOf(all, chart.Columns())) << inOrder;
+  }
+}
+
+TEST(ChartModel, ASeriesWithinItsExactLimitKeepsEveryPoint) {
+  ChartModel chart;
+  chart.SetBottomRange(0, 100000);
+  chart.SetExactLimit(100000);
+  for (int i = 0; i < 100000; ++i) chart.AddXY(i, i % 3);
+  EXPECT_EQ(chart.Count(), 100000u);
+  EXPECT_FALSE(chart.Reduced());
+  chart.AddXY(100000, 0);
+  EXPECT_TRUE(chart.Reduced());
+  EXPECT_LE(chart.Count(), 4u * 642);
+  chart.Clear();
+  EXPECT_FALSE(chart.Reduced());
 }
 
 using Answers = std::vector<std::optional<std::string>>;
@@ -148,6 +217,45 @@ TEST(Button14Click, EachPlotShowsItsOwnCurveAndProgress) {
   EXPECT_EQ(pointsOf(p.recording.plot.Chart1()), (std::vector<std::pair<double, double>>{{4, 4}}));
   EXPECT_TRUE(p.recording.plot.Visible());
   EXPECT_FALSE(p.recording.progress.Visible());
+}
+
+}  // namespace
+}  // namespace velsira
+
+namespace velsira {
+namespace {
+
+// "Durdur" pressed once the scan has done stopAt points of -5 .. 100.
+struct StopCase {
+  const char* what;
+  void (TForm1::*click)();
+  long long stopAt;
+  std::vector<std::string> result;
+  size_t points;  // in the chart
+  bool plotShown;
+};
+
+TEST(Stop, DurdurEndsAScanAtTheNextPointWithWhatWasFoundSoFar) {
+  const StopCase cases[] = {
+      {"roots stopped after x = 2", &TForm1::Button39Click, 8, {"-1,2", StoppedLine(2)}, 0, false},
+      {"roots stopped after the first point", &TForm1::Button39Click, 1, {"", StoppedLine(-5)}, 0, false},
+      {"roots asked to stop at the last point", &TForm1::Button39Click, 106, {"-1,2"}, 0, false},
+      {"plot stopped after x = -3", &TForm1::Button14Click, 3, {StoppedLine(-3)}, 3, true},
+      {"plot asked to stop at the last point", &TForm1::Button14Click, 106, {}, 106, true},
+  };
+  for (const StopCase& c : cases) {
+    Program p;
+    p.form.Memo1.SetText("[(x\xB2-x-2)]");
+    p.recording.dialogs.answers = {std::string("-5"), std::string("100")};
+    p.recording.progress.stopAtTick = c.stopAt;
+    p.form.Perform([&] { (p.form.*c.click)(); });
+    EXPECT_EQ(p.form.Memo2.Lines(), c.result) << c.what;
+    EXPECT_EQ(p.recording.progress.ticks, c.stopAt) << c.what;
+    EXPECT_FALSE(p.recording.progress.Visible()) << c.what;
+    EXPECT_EQ(p.recording.plot.Visible(), c.plotShown) << c.what;
+    EXPECT_EQ(p.recording.plot.Chart1().Count(), c.points) << c.what;
+    EXPECT_FALSE(p.recording.messages.error) << c.what;
+  }
 }
 
 }  // namespace

@@ -95,6 +95,8 @@ class InputGenerator {
       }
       t += ']';
     }
+    // Now and then the same terms written again, which the plan evaluates once.
+    if (pick(6) == 0) t += oneOf(kOperators) + t + (pick(2) == 0 ? "-" : "+") + t;
     return t;
   }
 
