@@ -23,6 +23,7 @@ namespace {
 
 constexpr std::string_view kRootSeparator = " ; ";
 constexpr std::string_view kNoRoot = "Bu aralıkta tam sayı kök bulunamadı."_cp;
+constexpr std::string_view kNoRootBeforeStop = "Durdurulana kadar tam sayı kök bulunamadı."_cp;
 
 // The decimal text of a 128-bit integer.
 std::string Int128ToText(__int128 v) {
@@ -182,7 +183,8 @@ void Equations::Button39Click() {
     const bool stopped = x < xmax && window.StopRequested();
     if (x == xmax || stopped) {
       w_.Memo2.Clear();
-      w_.Memo2.AddLine(roots.empty() ? std::string(kNoRoot) : roots);
+      if (!roots.empty()) w_.Memo2.AddLine(roots);
+      else w_.Memo2.AddLine(std::string(stopped ? kNoRootBeforeStop : kNoRoot));
       if (stopped) w_.Memo2.AddLine(StoppedLine(x));
       window.Hide();
       return;

@@ -237,9 +237,9 @@ struct StopCase {
 
 TEST(Stop, DurdurEndsAScanAtTheNextPointWithWhatWasFoundSoFar) {
   const StopCase cases[] = {
-      {"roots stopped after x = 2", &TForm1::Button39Click, 8, {"-1,2", StoppedLine(2)}, 0, false},
-      {"roots stopped after the first point", &TForm1::Button39Click, 1, {"", StoppedLine(-5)}, 0, false},
-      {"roots asked to stop at the last point", &TForm1::Button39Click, 106, {"-1,2"}, 0, false},
+      {"roots stopped after x = 2", &TForm1::Button39Click, 8, {"-1 ; 2", StoppedLine(2)}, 0, false},
+      {"roots stopped after the first point", &TForm1::Button39Click, 1, {"Durdurulana kadar tam say\xFD k\xF6k bulunamad\xFD.", StoppedLine(-5)}, 0, false},
+      {"roots asked to stop at the last point", &TForm1::Button39Click, 106, {"-1 ; 2"}, 0, false},
       {"plot stopped after x = -3", &TForm1::Button14Click, 3, {StoppedLine(-3)}, 3, true},
       {"plot asked to stop at the last point", &TForm1::Button14Click, 106, {}, 106, true},
   };
