@@ -4,6 +4,7 @@
 #include <QStyleFactory>
 
 #include "app/Desktop.h"
+#include "app/Translations.h"
 #include "ui/Look.h"
 
 int main(int argc, char* argv[]) {
@@ -12,6 +13,7 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QString::fromUtf8(velsira::kApplicationTitle));
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   QApplication::setFont(velsira::look::defaultFont());
+  velsira::InstallTurkishTranslations(app);
 
   velsira::Desktop desktop;
   desktop.Form1().show();

@@ -30,7 +30,8 @@ request left):
   notation   "ordinary": read input as ordinary notation (x^2+sin(x)) and
              convert it to the op's syntax first ("program": as written)
 Response fields: result, display (as seen on screen), charset, input,
-  selection, messages, error (the error box or null), windows, progress,
+  selection, messages, error (the error box as raised, or null), error_tr
+  (the Turkish text the window's error box shows), windows, progress,
   worklists (with trace), converted (with notation). A bad line gets
   {"error": "..."}.
 

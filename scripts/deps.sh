@@ -14,7 +14,7 @@ velsira_need() {
   fi
 }
 
-VELSIRA_BUILD_PACKAGES=(g++ cmake make pkg-config nlohmann-json3-dev libginac-dev qt6-base-dev qt6-svg-dev libqt6opengl6-dev fonts-liberation2)
+VELSIRA_BUILD_PACKAGES=(g++ cmake make pkg-config nlohmann-json3-dev libginac-dev qt6-base-dev qt6-svg-dev libqt6opengl6-dev fonts-liberation2 qt6-translations-l10n)
 VELSIRA_TEST_PACKAGES=(libgtest-dev libbenchmark-dev python3)
 # scripts/package and scripts/test-package: the package tools and checkers.
 VELSIRA_PACKAGE_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream)
