@@ -102,8 +102,7 @@ TEST_F(MainWindowTest, PadInsertsAtTheCaretAndLeavesItAfterTheText) {
       {{"Button7"}, "[(Sin())]", 7},
       {{"Button11", "Button8"}, "[(ArcCos())]", 10},
       {{"SpeedButton5", "SpeedButton6"}, "[(Kök()x)]", 8},
-      {{"SpeedButton4"}, "[(KökN())]", 8},
-      {{"Button34", "Button23"}, "[(ÜstelN()KuvvetN())]", 19},
+      {{"Button23", "Button26", "Button7"}, "[(Kuvvet2Sin()())]", 14},
       {{"Button19", "Button37", "Button20", "SpeedButton3", "Button13"}, "[(e*pi^0)]", 8},
       {{"SpeedButton2", "Button40", "Button38", "Button35", "Button36"}, "[(³!()/+-)]", 9},
   };
@@ -117,6 +116,21 @@ TEST_F(MainWindowTest, PadInsertsAtTheCaretAndLeavesItAfterTheText) {
     EXPECT_EQ(caret(), c.caret) << c.text;
     EXPECT_FALSE(hasSelection()) << c.text;
     EXPECT_EQ(model.Memo1.Text(), utf8ToCp1254(c.text)) << c.text;
+  }
+}
+
+TEST_F(MainWindowTest, AHeadWithAParameterLeavesItsNSelectedForTheNumberTyped) {
+  for (const char* key : {"Button15", "SpeedButton4", "Button41", "Button42", "Button34", "Button23"}) {
+    model.Memo1.SetText("[()]");
+    model.FormCreate();
+    window.pullFromModel();
+    click(key);
+    const QTextCursor cursor = window.Memo1()->textCursor();
+    EXPECT_EQ(cursor.selectedText(), QStringLiteral("N")) << key;
+    QKeyEvent two(QEvent::KeyPress, Qt::Key_2, Qt::NoModifier, QStringLiteral("2"));
+    QCoreApplication::sendEvent(window.Memo1(), &two);
+    const QString text = window.Memo1()->toPlainText();
+    EXPECT_TRUE(text.contains(QStringLiteral("2()")) && !text.contains(QLatin1Char('N'))) << key;
   }
 }
 
@@ -181,7 +195,7 @@ TEST_F(MainWindowTest, HintShowsAPlainBoxAndChangesNothing) {
   window.pullFromModel();
   click("Button12");
   ASSERT_EQ(ui.messages.messages.size(), 1u);
-  EXPECT_EQ(ui.messages.messages[0], "Parantezin bir öncesine h yazınız.ör:Sinh(90)"_cp);
+  EXPECT_EQ(ui.messages.messages[0], "Parantezin bir öncesine h yazınız. ör: Sinh(90)"_cp);
   EXPECT_FALSE(ui.messages.error);
   EXPECT_EQ(window.Memo1()->toPlainText(), QStringLiteral("[()]"));
   EXPECT_EQ(caret(), 2);

@@ -191,8 +191,8 @@ class PlotDesktopTest : public ::testing::Test {
   // Answers the four "Grafik Değerleri" dialogs, checking their texts.
   void answerPlotDialogs(const std::vector<QString>& answers) {
     static const QString prompts[] = {
-        QStringLiteral("Lütfen x'in minumum değerini giriniz."), QStringLiteral("Lütfen x'in maximum değerini giriniz."),
-        QStringLiteral("Lütfen y'nin minumum değerini giriniz."), QStringLiteral("Lütfen y'in maximum değerini giriniz.")};
+        QStringLiteral("Lütfen x'in minimum değerini giriniz."), QStringLiteral("Lütfen x'in maksimum değerini giriniz."),
+        QStringLiteral("Lütfen y'nin minimum değerini giriniz."), QStringLiteral("Lütfen y'nin maksimum değerini giriniz.")};
     static const QString defaults[] = {QStringLiteral("-100"), QStringLiteral("100"), QStringLiteral("-500"),
                                        QStringLiteral("500")};
     for (size_t k = 0; k < answers.size(); ++k) {

@@ -45,7 +45,7 @@ TEST_F(DesktopTest, TheHintIsAPlainBoxOverTheMainWindow) {
     auto* box = qobject_cast<QMessageBox*>(w);
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->windowTitle(), QStringLiteral("Velsira"));
-    EXPECT_EQ(box->text(), QStringLiteral("Parantezin bir öncesine h yazınız.ör:Sinh(90)"));
+    EXPECT_EQ(box->text(), QStringLiteral("Parantezin bir öncesine h yazınız. ör: Sinh(90)"));
     EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
     EXPECT_EQ(box->buttons().size(), 1);
     box->button(QMessageBox::Ok)->click();
@@ -103,7 +103,7 @@ TEST_F(DesktopTest, InputDialogsGiveTheAnswerOrTheDefaultOnCancel) {
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(buttonTexts(dialog), (QStringList{QStringLiteral("Tamam"), QStringLiteral("İptal")}));
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Denklem için"));
-    EXPECT_EQ(dialog->labelText(), QStringLiteral("Lütfen x'in tahmini minumum değerini giriniz."));
+    EXPECT_EQ(dialog->labelText(), QStringLiteral("Lütfen x'in tahmini minimum değerini giriniz."));
     EXPECT_EQ(dialog->textValue(), QStringLiteral("-100"));
     dialog->setTextValue(QStringLiteral("-5ş"));
     dialog->accept();
@@ -116,7 +116,7 @@ TEST_F(DesktopTest, InputDialogsGiveTheAnswerOrTheDefaultOnCancel) {
   });
   InputDialogs& dialogs = desktop.platform().dialogs;
   EXPECT_EQ(dialogs.InputBox(std::string("Denklem için"_cp),
-                             std::string("Lütfen x'in tahmini minumum değerini giriniz."_cp),
+                             std::string("Lütfen x'in tahmini minimum değerini giriniz."_cp),
                              "-100"),
             "-5ş"_cp);
   EXPECT_EQ(dialogs.InputBox(std::string("Denklem için"_cp), "max", "100"), "100");
