@@ -134,6 +134,54 @@ TEST_F(MainWindowTest, AHeadWithAParameterLeavesItsNSelectedForTheNumberTyped) {
   }
 }
 
+TEST_F(MainWindowTest, TheWindowGrowsFromItsDesignedSizeWithItsBoxes) {
+  EXPECT_EQ(window.minimumSize(), QSize(707, 467));
+  EXPECT_EQ(window.Memo1()->geometry(), QRect(16, 88, 305, 201));
+  window.resize(1414, 934);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(window.Memo1()->geometry(), QRect(32, 176, 610, 402));
+  EXPECT_EQ(window.Memo2()->geometry(), QRect(672, 176, 642, 402));
+  EXPECT_EQ(window.button("Button1")->geometry(), QRect(272, 624, 194, 50));
+  window.resize(707, 467);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(window.Memo2()->geometry(), QRect(336, 88, 321, 201));
+  EXPECT_EQ(window.button("Button1")->geometry(), QRect(136, 312, 97, 25));
+}
+
+TEST_F(MainWindowTest, TheResultBoxIsReadOnlyAndSelectable) {
+  model.Memo2.AddLine("a=1");
+  window.pullFromModel();
+  EXPECT_TRUE(window.Memo2()->isReadOnly());
+  EXPECT_TRUE(window.Memo2()->textInteractionFlags().testFlag(Qt::TextSelectableByKeyboard));
+  QKeyEvent typed(QEvent::KeyPress, Qt::Key_B, Qt::NoModifier, QStringLiteral("b"));
+  QCoreApplication::sendEvent(window.Memo2(), &typed);
+  window.pushToModel();
+  EXPECT_EQ(model.Memo2.Text(), "a=1");
+}
+
+TEST_F(MainWindowTest, EnterPressesTheFocusedButton) {
+  for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+    model.Memo1.SetText("[(x²)]"_cp);
+    model.Memo2.Clear();
+    window.pullFromModel();
+    QKeyEvent enter(QEvent::KeyPress, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(window.button("Button1"), &enter);
+    EXPECT_EQ(window.Memo2()->toPlainText(), QStringLiteral("(((2x)))")) << key;
+  }
+}
+
+TEST_F(MainWindowTest, TabFollowsTheLayoutByRows) {
+  QStringList order;
+  QWidget* w = window.Memo1();
+  do {
+    if (w->focusPolicy() & Qt::TabFocus) order << w->objectName();
+    w = w->nextInFocusChain();
+  } while (w != window.Memo1());
+  EXPECT_EQ(order, (QStringList{"Memo1", "Memo2", "Button6", "Button1", "Button4", "Button3", "Button2",
+                                "Button17", "Button14", "Edit1", "Button39", "Button24", "RadioButton1",
+                                "RadioButton2", "RadioButton3"}));
+}
+
 TEST_F(MainWindowTest, SelectedTextStaysAndThePadTextFollowsIt) {
   window.Memo1()->setPlainText(QStringLiteral("[(ab)]"));
   select(2, 4);

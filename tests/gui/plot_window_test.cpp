@@ -224,6 +224,17 @@ TEST_F(PlotDesktopTest, ThePlotWindowIsSetUp) {
   EXPECT_EQ(form3.Button1()->geometry(), QRect(240, 496, 177, 25));
 }
 
+TEST_F(PlotDesktopTest, ThePlotWindowGrowsWithItsChart) {
+  TForm3& form3 = desktop.Form3();
+  EXPECT_EQ(form3.minimumSize(), QSize(651, 530));
+  form3.show();
+  form3.resize(851, 630);
+  EXPECT_EQ(form3.Chart1()->geometry(), QRect(8, 8, 840, 580));
+  EXPECT_EQ(form3.Button1()->geometry(), QRect(340, 596, 177, 25));
+  form3.resize(651, 530);
+  EXPECT_EQ(form3.Chart1()->geometry(), QRect(8, 8, 640, 480));
+}
+
 TEST_F(PlotDesktopTest, GrafikCizPlotsThroughTheRealWindowsAndTamamOnlyHides) {
   desktop.Form1().Memo1()->setPlainText(QStringLiteral("[(x²)]"));
   answerPlotDialogs({QStringLiteral("-10"), QStringLiteral("10"), QStringLiteral("0"), QStringLiteral("50")});
