@@ -29,10 +29,13 @@ request left):
   trace      true: also return the fifteen work lists
   notation   "ordinary": read input as ordinary notation (x^2+sin(x)) and
              convert it to the op's syntax first ("program": as written)
+  simplify   true: also return the simplified answer and its check
 Response fields: result, display (as seen on screen), charset, input,
   selection, messages, error (the error box as raised, or null), error_tr
-  (the Turkish text the window's error box shows), windows, progress,
-  worklists (with trace), converted (with notation). A bad line gets
+  (the Turkish text the window's error box shows), windows, progress;
+  worklists (trace); converted (notation; null when unreadable);
+  simplified, plain, check {status, detail} (simplify); points ([x, y]
+  pairs) and axes ([xmin, xmax, ymin, ymax]) (plot). A bad line gets
   {"error": "..."}.
 
 Example:

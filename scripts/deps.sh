@@ -35,8 +35,15 @@ VELSIRA_RELEASE_DIR=build-release
 velsira_build_release() {
   local root
   root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-  cmake -S "$root" -B "$root/$VELSIRA_RELEASE_DIR" -DCMAKE_BUILD_TYPE=Release -DVELSIRA_TESTS=OFF >/dev/null
+  velsira_configure_release
   cmake --build "$root/$VELSIRA_RELEASE_DIR" -j"$(nproc)" --target "$@"
+}
+
+# Configures the Release build without building anything.
+velsira_configure_release() {
+  local root
+  root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+  cmake -S "$root" -B "$root/$VELSIRA_RELEASE_DIR" -DCMAKE_BUILD_TYPE=Release -DVELSIRA_TESTS=OFF >/dev/null
 }
 
 # Whether the Release build has the target (the desktop program only where
