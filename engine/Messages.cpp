@@ -72,6 +72,9 @@ constexpr std::string_view kNotFloatOpenParenthesis =
     "'%s' bir sayı olarak okunamadı; parantezi kapatmayı unutmuş olabilirsiniz."_cp;
 constexpr std::string_view kNotFloatPoint =
     "'%s' bir sayı olarak okunamadı; ondalık ayırıcı olarak nokta değil virgül kullanınız, ör: 2,5."_cp;
+constexpr std::string_view kNotFloatUnknown =
+    "'%s' bir sayı olarak okunamadı; burada x yerine bir sayı gerekir (x'in bir değerdeki sonucu için Yerine "
+    "Yaz'ı kullanınız)."_cp;
 constexpr std::string_view kNotFloatParameter =
     "'%s' bir sayı olarak okunamadı; N yerine bir sayı yazınız, ör: log2(8) ya da Kom2(5)."_cp;
 
@@ -90,6 +93,7 @@ std::string_view turkishTemplate(Message m, std::string_view quoted) {
     if (quoted.find('N') != std::string_view::npos) return kNotFloatParameter;
     if (std::count(quoted.begin(), quoted.end(), '(') > std::count(quoted.begin(), quoted.end(), ')'))
       return kNotFloatOpenParenthesis;
+    if (quoted.find('x') != std::string_view::npos) return kNotFloatUnknown;
     if (quoted.find('.') != std::string_view::npos) return kNotFloatPoint;
   }
   return kMessages[static_cast<size_t>(m)].turkish;

@@ -107,6 +107,9 @@ TEST(Messages, TheWindowShowsTheseTexts) {
        "'2.5' bir sayı olarak okunamadı; ondalık ayırıcı olarak nokta değil virgül kullanınız, ör: 2,5."_cp},
       {"'logN(8' is not a valid floating point value.",
        "'logN(8' bir sayı olarak okunamadı; N yerine bir sayı yazınız, ör: log2(8) ya da Kom2(5)."_cp},
+      {"'2x' is not a valid floating point value.",
+       "'2x' bir sayı olarak okunamadı; burada x yerine bir sayı gerekir (x'in bir değerdeki sonucu için Yerine "
+       "Yaz'ı kullanınız)."_cp},
       {"'abc' is not a valid floating point value",
        "'abc' bir sayı olarak okunamadı; sayıyı rakamlarla yazınız (ondalık ayırıcı virgüldür), ör: 2,5."_cp},
       {"'' is not a valid integer value.",
