@@ -1,8 +1,13 @@
-// The main window: every control at its place, the boxes as views of the
-// model, and one way of running a click handler.
+// The main window: every control at its place (scaled with the window when
+// it grows), the boxes as views of the model, and one way of running a
+// click handler.
 #include "app/Form1Window.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <QCloseEvent>
+#include <QResizeEvent>
 #include <QPlainTextDocumentLayout>
 #include <QPushButton>
 #include <QScrollBar>
@@ -65,7 +70,9 @@ Form1Window::Form1Window(TForm1& model, QWidget* parent) : QWidget(parent), mode
   setWindowTitle(QString::fromUtf8(TForm1::kCaption.data(),
                                    static_cast<qsizetype>(TForm1::kCaption.size())));
   setFont(look::defaultFont());
-  setFixedSize(kClientWidth, kClientHeight);
+  // The designed size is the smallest; a larger window scales every control.
+  setMinimumSize(kClientWidth, kClientHeight);
+  resize(kClientWidth, kClientHeight);
   move(219, 179);
   setColours(this, QPalette::Window, look::kPurple, QPalette::WindowText, Qt::black);
   setAutoFillBackground(true);
@@ -74,6 +81,8 @@ Form1Window::Form1Window(TForm1& model, QWidget* parent) : QWidget(parent), mode
   buildOperationButtons();
   buildPad();
   buildRadioButtons();
+  keepDesignedGeometry();
+  arrangeTabOrder();
 
   model_.Memo1.SetLineLayout([this](const std::string& text) { return displayedLines(text); });
   pullFromModel();
@@ -101,6 +110,9 @@ void Form1Window::buildBoxes() {
   memo2_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   memo2_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   memo2_->setTabChangesFocus(true);
+  // The operations write the result box; the user selects and copies from it.
+  memo2_->setReadOnly(true);
+  memo2_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   setColours(memo2_, QPalette::Base, look::kTooltip, QPalette::Text, look::kNavy);
 
   label1_ = new QLabel(caption("İşlem Girişi"_cp), this);
@@ -139,7 +151,8 @@ void Form1Window::buildOperationButtons() {
     auto* button = new QPushButton(caption(op.caption), this);
     button->setObjectName(componentName(op.button));
     button->setGeometry(op.x, op.y, op.width, op.height);
-    button->setAutoDefault(false);
+    // Enter and Return press the focused button, as the space bar does.
+    button->setAutoDefault(true);
     // "h(x)" and "Limit" stand with the pad and leave the caret in the input box.
     if (op.button == "Button12" || op.button == "Button18") button->setFocusPolicy(Qt::NoFocus);
     connect(button, &QPushButton::clicked, this, [this, &op] { runOperation(op); });
@@ -190,6 +203,36 @@ void Form1Window::buildRadioButtons() {
     connect(radio, &QRadioButton::clicked, this,
             [this, handler] { run([this, handler] { (model_.*handler)(); }); });
     radio_[k] = radio;
+  }
+}
+
+void Form1Window::keepDesignedGeometry() {
+  for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    if (!child->isWindow()) designed_.emplace_back(child, child->geometry());
+}
+
+void Form1Window::arrangeTabOrder() {
+  // The controls Tab reaches, in reading order: by rows, then left to right.
+  std::vector<std::pair<QWidget*, QRect>> reached;
+  for (const auto& [child, rect] : designed_)
+    if (child && (child->focusPolicy() & Qt::TabFocus)) reached.emplace_back(child, rect);
+  std::stable_sort(reached.begin(), reached.end(), [](const auto& a, const auto& b) {
+    return std::pair(a.second.y(), a.second.x()) < std::pair(b.second.y(), b.second.x());
+  });
+  for (size_t k = 1; k < reached.size(); ++k) setTabOrder(reached[k - 1].first, reached[k].first);
+}
+
+void Form1Window::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  // Every control keeps its designed place and size in proportion to the
+  // window, so the boxes grow with it.
+  const double sx = static_cast<double>(width()) / kClientWidth;
+  const double sy = static_cast<double>(height()) / kClientHeight;
+  const auto x = [sx](int v) { return static_cast<int>(std::lround(v * sx)); };
+  const auto y = [sy](int v) { return static_cast<int>(std::lround(v * sy)); };
+  for (const auto& [child, r] : designed_) {
+    if (!child) continue;
+    child->setGeometry(QRect(QPoint(x(r.left()), y(r.top())), QPoint(x(r.right() + 1) - 1, y(r.bottom() + 1) - 1)));
   }
 }
 

@@ -8,12 +8,15 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QPointer>
+#include <QRect>
 #include <QWidget>
 #include <array>
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "algebra/Conversion.h"
@@ -64,12 +67,18 @@ class Form1Window : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // Scales every control's designed geometry to the window's size.
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void buildBoxes();
   void buildOperationButtons();
   void buildPad();
   void buildRadioButtons();
+  // Records each control's geometry at the designed size.
+  void keepDesignedGeometry();
+  // Tab goes through the controls in reading order of the designed layout.
+  void arrangeTabOrder();
   // Shows the simplified answer of the operation called op and its check
   // against input, the text it ran on; clears the line for an operation
   // that failed or gives no such answer.
@@ -84,6 +93,8 @@ class Form1Window : public QWidget {
   QLabel* conversion_ = nullptr;
   QLabel* answer_ = nullptr;
   std::array<QRadioButton*, 3> radio_{};
+  // Each control with its geometry at the designed size (707 x 467).
+  std::vector<std::pair<QPointer<QWidget>, QRect>> designed_;
   // The result box as last shown from the model, and through which set.
   QString shownResult_;
   ResultBox::Charset shownCharset_ = ResultBox::Charset::Turkish;

@@ -1,5 +1,6 @@
 // Message boxes and input dialogs: the texts arrive in code page 1254 and
-// are shown in Unicode; an answer goes back to code page 1254.
+// are shown in Unicode; an answer goes back to code page 1254. The error
+// box shows the Turkish text of the engine's message.
 #include "app/QtPlatform.h"
 
 #include <QInputDialog>
@@ -7,6 +8,7 @@
 #include <QMessageBox>
 
 #include "engine/Cp1254.h"
+#include "engine/Messages.h"
 
 namespace velsira {
 
@@ -35,7 +37,7 @@ void QtMessageBoxes::ShowMessage(const std::string& text) {
 
 void QtMessageBoxes::ShowError(const std::string& text) {
   if (beforeModal) beforeModal();
-  showBox(parent_, QMessageBox::Critical, text);
+  showBox(parent_, QMessageBox::Critical, TurkishMessage(text));
 }
 
 std::string QtInputDialogs::InputBox(const std::string& caption, const std::string& prompt,
@@ -47,8 +49,8 @@ std::string QtInputDialogs::InputBox(const std::string& caption, const std::stri
   dialog.setLabelText(shown(prompt));
   dialog.setInputMode(QInputDialog::TextInput);
   dialog.setTextValue(shown(defaultText));
-  dialog.setOkButtonText(QStringLiteral("OK"));
-  dialog.setCancelButtonText(QStringLiteral("Cancel"));
+  dialog.setOkButtonText(QStringLiteral("Tamam"));
+  dialog.setCancelButtonText(QStringLiteral("İptal"));
   if (dialog.exec() != QDialog::Accepted) return defaultText;
   return utf8ToCp1254(dialog.textValue().toStdString());
 }

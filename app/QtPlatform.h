@@ -11,7 +11,7 @@
 namespace velsira {
 
 // Plain message boxes and the error box, caption "Velsira", over the main
-// window.
+// window; the error box shows the message's Turkish text (engine/Messages.h).
 class QtMessageBoxes : public MessageBoxes {
  public:
   void ShowMessage(const std::string& text) override;
@@ -26,7 +26,7 @@ class QtMessageBoxes : public MessageBoxes {
   QPointer<QWidget> parent_;
 };
 
-// The modal input dialog with OK and Cancel; Cancel gives the default text.
+// The modal input dialog with «Tamam» and «İptal»; «İptal» gives the default text.
 class QtInputDialogs : public InputDialogs {
  public:
   std::string InputBox(const std::string& caption, const std::string& prompt,

@@ -16,6 +16,7 @@
 #include "model/Operations.h"
 #include "model/RecordingPlatform.h"
 #include "engine/Cp1254.h"
+#include "engine/Messages.h"
 #include "model/PlotWindow.h"
 #include "engine/Text.h"
 #include "worklists/WorkForm.h"
@@ -188,7 +189,7 @@ std::optional<NotationOutcome> applyNotation(const json& request, const std::str
 // The text an ordinary input ran on, or the message why nothing ran.
 void writeNotation(json& response, const NotationOutcome& notation) {
   response["converted"] = notation.converted ? json(*notation.converted) : json(nullptr);
-  if (!notation.converted) response["error"] = notation.error;
+  if (!notation.converted) response["error"] = response["error_tr"] = notation.error;
 }
 
 // Whether the request asks for the simplified answer and its check.
@@ -236,6 +237,8 @@ void writeWindows(json& response, const RecordingPlatform& recording) {
   for (const auto& m : recording.messages.messages) messages.push_back(toUtf8Lines(m));
   response["messages"] = messages;
   response["error"] = recording.messages.error ? json(toUtf8Lines(*recording.messages.error)) : json(nullptr);
+  response["error_tr"] =
+      recording.messages.error ? json(toUtf8Lines(TurkishMessage(*recording.messages.error))) : json(nullptr);
   response["windows"] = {{"plot", recording.plot.Visible()}, {"progress", recording.progress.Visible()}};
   const ProgressBar& bar = recording.progress.ProgressBar1;
   response["progress"] = {{"min", bar.Min()}, {"max", bar.Max()}, {"position", bar.Position()}};

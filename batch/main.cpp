@@ -29,11 +29,11 @@ the others keep what the last request left):
              convert it to the op's syntax first ("program": as written)
   simplify   true: also the answer simplified and checked by GiNaC
 Response fields: result, display (as seen on screen), charset, input,
-  selection, messages, error (the error box or null), windows, progress,
-  worklists (with trace), converted (with notation), simplified, plain,
-  check {"status": ok|wrong|unknown, "detail"} (with simplify); plot adds
-  axes and points ([x, y]; exact up to 1,000,001, else each of 640 pixel
-  columns' first, lowest, highest and last, with "points_reduced": true).
+  selection, messages, error (as raised, or null), error_tr (the Turkish
+  text the window shows), windows, progress; worklists (trace); converted
+  (notation); simplified, plain, check {status: ok|wrong|unknown, detail}
+  (simplify); plot: axes and points ([x, y]; exact up to 1,000,001, else
+  640 columns' extremes with "points_reduced": true).
 A bad line (not JSON, nested over 64 levels, over 100,000 values, a
 selection outside the box) gets {"error": "..."}, running out of memory
 {"error": "bellek yetersiz: ..."}; the program goes on either way.

@@ -84,8 +84,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The shared libraries the programs link (C++ run time, Qt 6 Widgets and
 # SVG) are found by dpkg-shlibdeps; the SVG library that saves plots and
-# the fonts the windows draw "Arial" with are named here.
+# the fonts the windows draw "Arial" with and Qt's own Turkish translations
+# (standard buttons, file dialog) are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, fonts-liberation2, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

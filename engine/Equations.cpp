@@ -157,9 +157,9 @@ void Equations::Button39Click() {
   window.Show();
   const std::string caption("Denklem için"_cp);
   const int32_t xmin = TextToInt(
-      w_.ui.dialogs.InputBox(caption, std::string("Lütfen x'in tahmini minumum değerini giriniz."_cp), "-100"));
+      w_.ui.dialogs.InputBox(caption, std::string("Lütfen x'in tahmini minimum değerini giriniz."_cp), "-100"));
   const int32_t xmax = TextToInt(
-      w_.ui.dialogs.InputBox(caption, std::string("Lütfen x'in tahmini maximum değerini giriniz."_cp), "100"));
+      w_.ui.dialogs.InputBox(caption, std::string("Lütfen x'in tahmini maksimum değerini giriniz."_cp), "100"));
   ProgressBar& bar = window.ProgressBar1;
   bar.SetRange(xmin, xmax);
   // Each scan shows its own progress: the bar starts at the new minimum.

@@ -1,6 +1,7 @@
 // The program's messages: every text the error box may show, in one table,
-// exactly as the engine raises them (code page 1254). A message that quotes
-// the user's text holds "%s" where the quote goes.
+// exactly as the engine raises them (code page 1254), each beside the
+// Turkish text the window's error box shows for it. A message that quotes
+// the user's text holds "%s" where the quote goes, in both columns.
 #pragma once
 
 #include <span>
@@ -34,7 +35,15 @@ enum class Message {
 
 struct MessageText {
   Message message;
-  std::string_view text;  // "%s" where the user's text is quoted
+  std::string_view text;     // as raised; "%s" where the user's text is quoted
+  std::string_view turkish;  // what the window shows, saying what to do; empty: shown as raised
+};
+
+// A text the window may show that no engine function raises: a fault of
+// the program itself, caught around every operation.
+struct WindowText {
+  std::string_view text;  // as caught; "%s" where the fault's own words go
+  std::string_view turkish;
 };
 
 // Every message, in the order of Message.
@@ -43,5 +52,13 @@ std::span<const MessageText> Messages();
 std::string_view MessageTemplate(Message m);
 // The text of message m with quoted (already cut) in place of its "%s".
 std::string MessageWith(Message m, std::string_view quoted = {});
+
+// The texts outside the table the window may show ("Out of memory", ...).
+std::span<const WindowText> WindowTexts();
+// The Turkish text the window shows for text, an error-box text as the
+// engine raised or presented it (full stop appended or not): its Turkish
+// column with the same quote; a text in no table (the reader's messages,
+// Turkish already) comes back unchanged.
+std::string TurkishMessage(std::string_view text);
 
 }  // namespace velsira

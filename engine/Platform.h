@@ -15,10 +15,11 @@ inline constexpr const char* kApplicationTitle = "Velsira";
 class MessageBoxes {
  public:
   virtual ~MessageBoxes() = default;
-  // A plain modal message box with one OK button (warnings and hints).
+  // A plain modal message box with one button, «Tamam» (warnings and hints).
   virtual void ShowMessage(const std::string& text) = 0;
   // The modal error box with the error icon; text is already presented
-  // (full-stop rule applied).
+  // (full-stop rule applied), as the engine raised it. The desktop program
+  // shows its Turkish text (TurkishMessage, engine/Messages.h).
   virtual void ShowError(const std::string& text) = 0;
 };
 
@@ -26,7 +27,7 @@ class InputDialogs {
  public:
   virtual ~InputDialogs() = default;
   // A modal input dialog with an edit box holding defaultText and the buttons
-  // OK and Cancel; Cancel returns defaultText.
+  // «Tamam» and «İptal»; «İptal» returns defaultText.
   virtual std::string InputBox(const std::string& caption, const std::string& prompt,
                                const std::string& defaultText) = 0;
 };

@@ -11,7 +11,7 @@
 
 namespace velsira {
 
-std::string_view TForm1::HintText() { return "Parantezin bir öncesine h yazınız.ör:Sinh(90)"_cp; }
+std::string_view TForm1::HintText() { return "Parantezin bir öncesine h yazınız. ör: Sinh(90)"_cp; }
 
 TForm1::TForm1(TForm2& form2, Platform& ui)
     : RadioButton1{"Derece", true},
@@ -92,12 +92,39 @@ void TForm1::RadioButton1Click() { checkOnly(RadioButton1, RadioButton2, RadioBu
 void TForm1::RadioButton2Click() { checkOnly(RadioButton2, RadioButton1, RadioButton3); }
 void TForm1::RadioButton3Click() { checkOnly(RadioButton3, RadioButton1, RadioButton2); }
 
+namespace {
+// The end of a pad text whose head takes a parameter: logN(), KökN() ...
+constexpr std::string_view kParameter = "N()";
+}  // namespace
+
+bool TForm1::ParameterSelected() const {
+  if (Memo1.SelText() != "N") return false;
+  const long at = Memo1.SelStart();
+  InputBox probe = Memo1;
+  probe.SetSelection(at + 1, 1);
+  if (probe.SelText() != "(") return false;
+  for (const PadKey& key : PadKeys()) {
+    if (!key.inserted.ends_with(kParameter)) continue;
+    // The heads are code page 1254 texts, one byte a character.
+    const std::string_view head = key.inserted.substr(0, key.inserted.size() - kParameter.size());
+    const long n = static_cast<long>(head.size());
+    if (at < n) continue;
+    probe.SetSelection(at - n, n);
+    if (probe.SelText() == head) return true;
+  }
+  return false;
+}
+
 void TForm1::InsertText(std::string_view text) {
   // The input box never grows past the longest text an operation may build.
   checkTextLength(Memo1.Text().size() + text.size());
-  std::string replacement = Memo1.SelText();
+  // A selected parameter N is replaced; any other selection stays.
+  std::string replacement = ParameterSelected() ? std::string() : Memo1.SelText();
   replacement += text;
   Memo1.ReplaceSelection(replacement);
+  // A head with a parameter leaves its N selected, so that the number typed
+  // next takes its place.
+  if (text.ends_with(kParameter)) Memo1.SetSelection(Memo1.SelStart() - static_cast<long>(kParameter.size()), 1);
 }
 
 bool TForm1::PadClick(std::string_view name) {

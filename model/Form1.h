@@ -36,7 +36,7 @@ struct PadKey {
 class TForm1 {
  public:
   static constexpr std::string_view kCaption = "Velsira Version 1.0";
-  // "Parantezin bir öncesine h yazınız.ör:Sinh(90)", the hint of "h(x)".
+  // "Parantezin bir öncesine h yazınız. ör: Sinh(90)", the hint of "h(x)".
   static std::string_view HintText();
 
   TForm1(TForm2& form2, Platform& ui);
@@ -73,9 +73,14 @@ class TForm1 {
   void RadioButton3Click();
 
   // The insertion rule: the selected text stays and text follows it; the
-  // caret ends after the inserted text, nothing selected. A box that would
-  // pass kTextLimit characters raises the length error and stays as it was.
+  // caret ends after the inserted text, nothing selected, except that the
+  // "N" of a text ending in "N()" (a head with a parameter) is left selected;
+  // a selected parameter N (ParameterSelected) is replaced by text. A box
+  // that would pass kTextLimit characters raises the length error and stays
+  // as it was.
   void InsertText(std::string_view text);
+  // Whether the selection is the N of a pad head with a parameter («logN(»).
+  bool ParameterSelected() const;
   // A click on the pad button named name ("Button7", "SpeedButton1", ...).
   // Returns false for a name that is not a pad button.
   bool PadClick(std::string_view name);

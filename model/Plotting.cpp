@@ -30,10 +30,10 @@ void Plotting::Button14Click() {
   progress.Show();
   InputDialogs& dialogs = w_.ui.dialogs;
   const std::string caption("Grafik Değerleri"_cp);
-  const int32_t xmin = TextToInt(dialogs.InputBox(caption, std::string("Lütfen x'in minumum değerini giriniz."_cp), "-100"));
-  const int32_t xmax = TextToInt(dialogs.InputBox(caption, std::string("Lütfen x'in maximum değerini giriniz."_cp), "100"));
-  const int32_t ymin = TextToInt(dialogs.InputBox(caption, std::string("Lütfen y'nin minumum değerini giriniz."_cp), "-500"));
-  const int32_t ymax = TextToInt(dialogs.InputBox(caption, std::string("Lütfen y'in maximum değerini giriniz."_cp), "500"));
+  const int32_t xmin = TextToInt(dialogs.InputBox(caption, std::string("Lütfen x'in minimum değerini giriniz."_cp), "-100"));
+  const int32_t xmax = TextToInt(dialogs.InputBox(caption, std::string("Lütfen x'in maksimum değerini giriniz."_cp), "100"));
+  const int32_t ymin = TextToInt(dialogs.InputBox(caption, std::string("Lütfen y'nin minimum değerini giriniz."_cp), "-500"));
+  const int32_t ymax = TextToInt(dialogs.InputBox(caption, std::string("Lütfen y'nin maksimum değerini giriniz."_cp), "500"));
 
   PlotWindow& plot = plot_;
   ChartModel& chart = plot.Chart1();

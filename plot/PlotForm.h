@@ -39,6 +39,10 @@ class TForm3 : public QDialog {
   // Shows the window, not modal, centred over the main window.
   void ShowCentred();
 
+ protected:
+  // The chart fills the window above the centred "Tamam" button.
+  void resizeEvent(QResizeEvent* event) override;
+
  private:
   QPointer<QWidget> mainWindow_;
   LineChart* chart_;

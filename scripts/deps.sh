@@ -14,7 +14,7 @@ velsira_need() {
   fi
 }
 
-VELSIRA_BUILD_PACKAGES=(g++ cmake make pkg-config nlohmann-json3-dev libginac-dev qt6-base-dev qt6-svg-dev libqt6opengl6-dev fonts-liberation2)
+VELSIRA_BUILD_PACKAGES=(g++ cmake make pkg-config nlohmann-json3-dev libginac-dev qt6-base-dev qt6-svg-dev libqt6opengl6-dev fonts-liberation2 qt6-translations-l10n)
 VELSIRA_TEST_PACKAGES=(libgtest-dev libbenchmark-dev python3)
 # scripts/package and scripts/test-package: the package tools and checkers.
 VELSIRA_PACKAGE_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream)
@@ -35,8 +35,15 @@ VELSIRA_RELEASE_DIR=build-release
 velsira_build_release() {
   local root
   root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-  cmake -S "$root" -B "$root/$VELSIRA_RELEASE_DIR" -DCMAKE_BUILD_TYPE=Release -DVELSIRA_TESTS=OFF >/dev/null
+  velsira_configure_release
   cmake --build "$root/$VELSIRA_RELEASE_DIR" -j"$(nproc)" --target "$@"
+}
+
+# Configures the Release build without building anything.
+velsira_configure_release() {
+  local root
+  root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+  cmake -S "$root" -B "$root/$VELSIRA_RELEASE_DIR" -DCMAKE_BUILD_TYPE=Release -DVELSIRA_TESTS=OFF >/dev/null
 }
 
 # Whether the Release build has the target (the desktop program only where

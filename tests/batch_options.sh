@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Command-line options of velsira-batch: --help and --version answer on
 # standard output and exit 0; anything else is one line on standard error
-# and exit 2; without options it still answers requests.
+# and exit 2; without options it still answers requests. The help and the
+# manual page (second argument) name every request and response field.
 set -u
 prog="$1"
+manpage="$2"
 fail=0
 check() { if ! eval "$2"; then echo "FAIL: $1" >&2; fail=1; fi; }
 
@@ -13,8 +15,10 @@ check "--help fits a screen" '[ $(printf "%s\n" "$help" | wc -l) -le 30 ]'
 for op in derive integrate calc at quadratic roots limit delta-epsilon plot clear hint insert reset; do
   check "--help names op $op" 'printf "%s" "$help" | grep -qw -- "$op"'
 done
-for field in input selection unit edit answers trace notation simplify result display error messages windows converted simplified plain check; do
+for field in input selection unit edit answers text trace notation simplify result display charset messages error error_tr \
+    windows progress worklists converted simplified plain check points axes; do
   check "--help names field $field" 'printf "%s" "$help" | grep -qw -- "$field"'
+  check "the manual page has an entry for field $field" 'grep -qx -- ".B $field" "$manpage"'
 done
 check "--help has an example" 'printf "%s" "$help" | grep -q "echo .*velsira-batch"'
 

@@ -122,10 +122,10 @@ TEST(Button39Click, AsksForBothBoundsWithTheProgressWindowShown) {
   p.form.Perform([&] { p.form.Button39Click(); });
   ASSERT_EQ(p.recording.dialogs.asked.size(), 2u);
   EXPECT_EQ(p.recording.dialogs.asked[0].caption, std::string("Denklem için"_cp));
-  EXPECT_EQ(p.recording.dialogs.asked[0].prompt, std::string("Lütfen x'in tahmini minumum değerini giriniz."_cp));
+  EXPECT_EQ(p.recording.dialogs.asked[0].prompt, std::string("Lütfen x'in tahmini minimum değerini giriniz."_cp));
   EXPECT_EQ(p.recording.dialogs.asked[0].defaultText, "-100");
   EXPECT_EQ(p.recording.dialogs.asked[1].caption, std::string("Denklem için"_cp));
-  EXPECT_EQ(p.recording.dialogs.asked[1].prompt, std::string("Lütfen x'in tahmini maximum değerini giriniz."_cp));
+  EXPECT_EQ(p.recording.dialogs.asked[1].prompt, std::string("Lütfen x'in tahmini maksimum değerini giriniz."_cp));
   EXPECT_EQ(p.recording.dialogs.asked[1].defaultText, "100");
   EXPECT_EQ(p.recording.messages.error.value_or(""), "'x' is not a valid integer value.");
   EXPECT_TRUE(p.recording.progress.Visible());  // stays for the user to close

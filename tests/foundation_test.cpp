@@ -515,7 +515,7 @@ TEST(MainWindow, HintAndClear) {
 
   p.form.Button12Click();
   ASSERT_EQ(p.recording.messages.messages.size(), 1u);
-  EXPECT_EQ(p.recording.messages.messages[0], "Parantezin bir öncesine h yazınız.ör:Sinh(90)"_cp);
+  EXPECT_EQ(p.recording.messages.messages[0], "Parantezin bir öncesine h yazınız. ör: Sinh(90)"_cp);
   EXPECT_EQ(p.form.Memo1.Text(), "[(x)]");
 }
 

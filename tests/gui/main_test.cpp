@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QStyleFactory>
 
+#include "app/Translations.h"
 #include "ui/Look.h"
 #include "engine/Platform.h"
 
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QString::fromUtf8(velsira::kApplicationTitle));
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   QApplication::setFont(velsira::look::defaultFont());
+  velsira::InstallTurkishTranslations(app);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -102,8 +102,7 @@ TEST_F(MainWindowTest, PadInsertsAtTheCaretAndLeavesItAfterTheText) {
       {{"Button7"}, "[(Sin())]", 7},
       {{"Button11", "Button8"}, "[(ArcCos())]", 10},
       {{"SpeedButton5", "SpeedButton6"}, "[(Kök()x)]", 8},
-      {{"SpeedButton4"}, "[(KökN())]", 8},
-      {{"Button34", "Button23"}, "[(ÜstelN()KuvvetN())]", 19},
+      {{"Button23", "Button26", "Button7"}, "[(Kuvvet2Sin()())]", 14},
       {{"Button19", "Button37", "Button20", "SpeedButton3", "Button13"}, "[(e*pi^0)]", 8},
       {{"SpeedButton2", "Button40", "Button38", "Button35", "Button36"}, "[(³!()/+-)]", 9},
   };
@@ -118,6 +117,69 @@ TEST_F(MainWindowTest, PadInsertsAtTheCaretAndLeavesItAfterTheText) {
     EXPECT_FALSE(hasSelection()) << c.text;
     EXPECT_EQ(model.Memo1.Text(), utf8ToCp1254(c.text)) << c.text;
   }
+}
+
+TEST_F(MainWindowTest, AHeadWithAParameterLeavesItsNSelectedForTheNumberTyped) {
+  for (const char* key : {"Button15", "SpeedButton4", "Button41", "Button42", "Button34", "Button23"}) {
+    model.Memo1.SetText("[()]");
+    model.FormCreate();
+    window.pullFromModel();
+    click(key);
+    const QTextCursor cursor = window.Memo1()->textCursor();
+    EXPECT_EQ(cursor.selectedText(), QStringLiteral("N")) << key;
+    QKeyEvent two(QEvent::KeyPress, Qt::Key_2, Qt::NoModifier, QStringLiteral("2"));
+    QCoreApplication::sendEvent(window.Memo1(), &two);
+    const QString text = window.Memo1()->toPlainText();
+    EXPECT_TRUE(text.contains(QStringLiteral("2()")) && !text.contains(QLatin1Char('N'))) << key;
+  }
+}
+
+TEST_F(MainWindowTest, TheWindowGrowsFromItsDesignedSizeWithItsBoxes) {
+  EXPECT_EQ(window.minimumSize(), QSize(707, 467));
+  EXPECT_EQ(window.Memo1()->geometry(), QRect(16, 88, 305, 201));
+  window.resize(1414, 934);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(window.Memo1()->geometry(), QRect(32, 176, 610, 402));
+  EXPECT_EQ(window.Memo2()->geometry(), QRect(672, 176, 642, 402));
+  EXPECT_EQ(window.button("Button1")->geometry(), QRect(272, 624, 194, 50));
+  window.resize(707, 467);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(window.Memo2()->geometry(), QRect(336, 88, 321, 201));
+  EXPECT_EQ(window.button("Button1")->geometry(), QRect(136, 312, 97, 25));
+}
+
+TEST_F(MainWindowTest, TheResultBoxIsReadOnlyAndSelectable) {
+  model.Memo2.AddLine("a=1");
+  window.pullFromModel();
+  EXPECT_TRUE(window.Memo2()->isReadOnly());
+  EXPECT_TRUE(window.Memo2()->textInteractionFlags().testFlag(Qt::TextSelectableByKeyboard));
+  QKeyEvent typed(QEvent::KeyPress, Qt::Key_B, Qt::NoModifier, QStringLiteral("b"));
+  QCoreApplication::sendEvent(window.Memo2(), &typed);
+  window.pushToModel();
+  EXPECT_EQ(model.Memo2.Text(), "a=1");
+}
+
+TEST_F(MainWindowTest, EnterPressesTheFocusedButton) {
+  for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+    model.Memo1.SetText("[(x²)]"_cp);
+    model.Memo2.Clear();
+    window.pullFromModel();
+    QKeyEvent enter(QEvent::KeyPress, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(window.button("Button1"), &enter);
+    EXPECT_EQ(window.Memo2()->toPlainText(), QStringLiteral("(((2x)))")) << key;
+  }
+}
+
+TEST_F(MainWindowTest, TabFollowsTheLayoutByRows) {
+  QStringList order;
+  QWidget* w = window.Memo1();
+  do {
+    if (w->focusPolicy() & Qt::TabFocus) order << w->objectName();
+    w = w->nextInFocusChain();
+  } while (w != window.Memo1());
+  EXPECT_EQ(order, (QStringList{"Memo1", "Memo2", "Button6", "Button1", "Button4", "Button3", "Button2",
+                                "Button17", "Button14", "Edit1", "Button39", "Button24", "RadioButton1",
+                                "RadioButton2", "RadioButton3"}));
 }
 
 TEST_F(MainWindowTest, SelectedTextStaysAndThePadTextFollowsIt) {
@@ -181,7 +243,7 @@ TEST_F(MainWindowTest, HintShowsAPlainBoxAndChangesNothing) {
   window.pullFromModel();
   click("Button12");
   ASSERT_EQ(ui.messages.messages.size(), 1u);
-  EXPECT_EQ(ui.messages.messages[0], "Parantezin bir öncesine h yazınız.ör:Sinh(90)"_cp);
+  EXPECT_EQ(ui.messages.messages[0], "Parantezin bir öncesine h yazınız. ör: Sinh(90)"_cp);
   EXPECT_FALSE(ui.messages.error);
   EXPECT_EQ(window.Memo1()->toPlainText(), QStringLiteral("[()]"));
   EXPECT_EQ(caret(), 2);

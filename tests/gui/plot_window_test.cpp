@@ -191,8 +191,8 @@ class PlotDesktopTest : public ::testing::Test {
   // Answers the four "Grafik Değerleri" dialogs, checking their texts.
   void answerPlotDialogs(const std::vector<QString>& answers) {
     static const QString prompts[] = {
-        QStringLiteral("Lütfen x'in minumum değerini giriniz."), QStringLiteral("Lütfen x'in maximum değerini giriniz."),
-        QStringLiteral("Lütfen y'nin minumum değerini giriniz."), QStringLiteral("Lütfen y'in maximum değerini giriniz.")};
+        QStringLiteral("Lütfen x'in minimum değerini giriniz."), QStringLiteral("Lütfen x'in maksimum değerini giriniz."),
+        QStringLiteral("Lütfen y'nin minimum değerini giriniz."), QStringLiteral("Lütfen y'nin maksimum değerini giriniz.")};
     static const QString defaults[] = {QStringLiteral("-100"), QStringLiteral("100"), QStringLiteral("-500"),
                                        QStringLiteral("500")};
     for (size_t k = 0; k < answers.size(); ++k) {
@@ -222,6 +222,17 @@ TEST_F(PlotDesktopTest, ThePlotWindowIsSetUp) {
   EXPECT_EQ(&form3.Chart1()->Model(), &desktop.platform().plot.Chart1());
   EXPECT_EQ(form3.Button1()->text(), QStringLiteral("Tamam"));
   EXPECT_EQ(form3.Button1()->geometry(), QRect(240, 496, 177, 25));
+}
+
+TEST_F(PlotDesktopTest, ThePlotWindowGrowsWithItsChart) {
+  TForm3& form3 = desktop.Form3();
+  EXPECT_EQ(form3.minimumSize(), QSize(651, 530));
+  form3.show();
+  form3.resize(851, 630);
+  EXPECT_EQ(form3.Chart1()->geometry(), QRect(8, 8, 840, 580));
+  EXPECT_EQ(form3.Button1()->geometry(), QRect(340, 596, 177, 25));
+  form3.resize(651, 530);
+  EXPECT_EQ(form3.Chart1()->geometry(), QRect(8, 8, 640, 480));
 }
 
 TEST_F(PlotDesktopTest, GrafikCizPlotsThroughTheRealWindowsAndTamamOnlyHides) {

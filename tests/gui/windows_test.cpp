@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -44,7 +45,7 @@ TEST_F(DesktopTest, TheHintIsAPlainBoxOverTheMainWindow) {
     auto* box = qobject_cast<QMessageBox*>(w);
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->windowTitle(), QStringLiteral("Velsira"));
-    EXPECT_EQ(box->text(), QStringLiteral("Parantezin bir öncesine h yazınız.ör:Sinh(90)"));
+    EXPECT_EQ(box->text(), QStringLiteral("Parantezin bir öncesine h yazınız. ör: Sinh(90)"));
     EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
     EXPECT_EQ(box->buttons().size(), 1);
     box->button(QMessageBox::Ok)->click();
@@ -54,13 +55,15 @@ TEST_F(DesktopTest, TheHintIsAPlainBoxOverTheMainWindow) {
   EXPECT_EQ(desktop.Form1().Memo1()->toPlainText(), QStringLiteral("[()]"));
 }
 
-TEST_F(DesktopTest, TheErrorBoxShowsThePresentedTextWithTheErrorIcon) {
+TEST_F(DesktopTest, TheErrorBoxShowsTheTurkishTextWithTheErrorIcon) {
   modals.expect([this](QWidget* w) {
     auto* box = qobject_cast<QMessageBox*>(w);
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->windowTitle(), QStringLiteral("Velsira"));
-    EXPECT_EQ(box->text(), QStringLiteral("'ş' is not a valid integer value."));
+    EXPECT_EQ(box->text(),
+              QStringLiteral("'ş' bir tam sayı olarak okunamadı; yalnız rakamlarla bir tam sayı yazınız, ör: 5 ya da -10."));
     EXPECT_EQ(box->icon(), QMessageBox::Critical);
+    EXPECT_EQ(box->button(QMessageBox::Ok)->text(), QStringLiteral("Tamam"));
     // Behind the box the main window already shows the partial output.
     EXPECT_EQ(desktop.Form1().Memo2()->toPlainText(), QStringLiteral("a=1"));
     box->button(QMessageBox::Ok)->click();
@@ -86,12 +89,21 @@ TEST_F(DesktopTest, TheErrorBoxShowsALineBreakAsALineBreak) {
   EXPECT_EQ(modals.answered(), 1);
 }
 
+// The texts of a dialog's buttons without their mnemonic marks, sorted.
+QStringList buttonTexts(QWidget* dialog) {
+  QStringList texts;
+  for (QAbstractButton* b : dialog->findChild<QDialogButtonBox*>()->buttons()) texts << b->text().remove(u'&');
+  texts.sort();
+  return texts;
+}
+
 TEST_F(DesktopTest, InputDialogsGiveTheAnswerOrTheDefaultOnCancel) {
   modals.expect([](QWidget* w) {
     auto* dialog = qobject_cast<QInputDialog*>(w);
     ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(buttonTexts(dialog), (QStringList{QStringLiteral("Tamam"), QStringLiteral("İptal")}));
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Denklem için"));
-    EXPECT_EQ(dialog->labelText(), QStringLiteral("Lütfen x'in tahmini minumum değerini giriniz."));
+    EXPECT_EQ(dialog->labelText(), QStringLiteral("Lütfen x'in tahmini minimum değerini giriniz."));
     EXPECT_EQ(dialog->textValue(), QStringLiteral("-100"));
     dialog->setTextValue(QStringLiteral("-5ş"));
     dialog->accept();
@@ -104,11 +116,18 @@ TEST_F(DesktopTest, InputDialogsGiveTheAnswerOrTheDefaultOnCancel) {
   });
   InputDialogs& dialogs = desktop.platform().dialogs;
   EXPECT_EQ(dialogs.InputBox(std::string("Denklem için"_cp),
-                             std::string("Lütfen x'in tahmini minumum değerini giriniz."_cp),
+                             std::string("Lütfen x'in tahmini minimum değerini giriniz."_cp),
                              "-100"),
             "-5ş"_cp);
   EXPECT_EQ(dialogs.InputBox(std::string("Denklem için"_cp), "max", "100"), "100");
   EXPECT_EQ(modals.answered(), 2);
+}
+
+TEST_F(DesktopTest, TheSaveDialogSpeaksTurkish) {
+  QFileDialog dialog(&desktop.Form1());
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  EXPECT_EQ(buttonTexts(&dialog), (QStringList{QStringLiteral("Kaydet"), QStringLiteral("İptal")}));
 }
 
 TEST_F(DesktopTest, TheProgressWindowShowsItsBarOverTheMainWindow) {
