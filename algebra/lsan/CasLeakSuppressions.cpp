@@ -12,4 +12,7 @@
 
 #ifdef VELSIRA_LEAK_CHECKED
 extern "C" const char* __lsan_default_suppressions() { return "leak:libcln.so\n"; }
+// Without the list of suppressions used at exit, which would be written to
+// the standard error of every such program.
+extern "C" const char* __lsan_default_options() { return "print_suppressions=0"; }
 #endif
