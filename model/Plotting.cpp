@@ -2,7 +2,8 @@
 // once per scan; the points go
 // into the chart's model as they are computed, and the window draws them
 // once it is shown. "Durdur" ends the scan at the next point and shows the
-// points so far.
+// points so far. A point where the function is undefined is left out, the
+// curve is broken there and the chart names it under the curve.
 #include "model/Plotting.h"
 
 #include <cfloat>
@@ -24,7 +25,31 @@ double Plotting::PointAt(PointScan& scan, long long x, bool last) {
   return static_cast<double>(y);
 }
 
+namespace {
+
+// Whether an evaluation failed because the function has no value there
+// (division by zero, a logarithm or root of a negative number, a value
+// beyond the number range): the plot leaves that point out and goes on.
+bool undefinedPoint(const EngineError& e) {
+  for (const Message m : {Message::DivisionByZero, Message::InvalidOperation, Message::Overflow})
+    if (e.text() == MessageTemplate(m)) return true;
+  return false;
+}
+
+}  // namespace
+
 void Plotting::Button14Click() {
+  ProgressWindow& progress = w_.ui.progress;
+  try {
+    plot();
+  } catch (...) {
+    // No failure leaves the progress window over the boxes.
+    progress.Hide();
+    throw;
+  }
+}
+
+void Plotting::plot() {
   w_.ClearResults();
   ProgressWindow& progress = w_.ui.progress;
   progress.Show();
@@ -50,8 +75,12 @@ void Plotting::Button14Click() {
   PointScan scan(calc_);
   progress.BeginScan();
   for (long long x = xmin; x <= xmax; ++x) {
-    const double y = PointAt(scan, x, x == xmax);
-    chart.AddXY(static_cast<double>(x), y, {}, 0);
+    try {
+      chart.AddXY(static_cast<double>(x), PointAt(scan, x, x == xmax), {}, 0);
+    } catch (const EngineError& e) {
+      if (!undefinedPoint(e)) throw;
+      chart.AddUndefined(static_cast<double>(x));
+    }
     bar.StepBy(1);
     progress.Tick();
     // "Durdur": the plot window shows the points so far.

@@ -16,7 +16,9 @@ class Plotting {
  public:
   Plotting(WorkArea& w, Calculation& calc, PlotWindow& plot) : w_(w), calc_(calc), plot_(plot) {}
 
-  // Button14Click of the main window.
+  // Button14Click of the main window. Points where the input is undefined
+  // are left out (the chart records them); any other error ends the plot,
+  // and every failure hides the progress window.
   void Button14Click();
 
   // The value of the input at the integer x, one point of the curve, from
@@ -25,6 +27,9 @@ class Plotting {
   double PointAt(PointScan& scan, long long x, bool last);
 
  private:
+  // The dialogs, the scan and the showing of the plot window.
+  void plot();
+
   WorkArea& w_;
   Calculation& calc_;
   PlotWindow& plot_;
