@@ -127,6 +127,7 @@ void ChartModel::Clear() {
   undefined_.clear();
   undefinedCount_ = 0;
   gapPending_ = false;
+  sampler_ = nullptr;
   changed();
 }
 

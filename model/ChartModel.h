@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -75,7 +77,8 @@ class ChartModel {
   // per pixel column, it keeps only the ColumnExtremes of its points, so
   // that it never holds much more than that whatever the range.
   void AddXY(double x, double y, std::string_view label = {}, uint32_t color = 0);
-  // Removes every point and every undefined x; the series is exact again.
+  // Removes every point, every undefined x and the sampler; the series is
+  // exact again.
   void Clear();
 
   // Records an x where the curve is undefined: the next point added is
@@ -88,6 +91,13 @@ class ChartModel {
   // The line under the chart naming the undefined x («x = 0 noktasında
   // tanımsız», a few and "…" for more); empty when there are none.
   std::string Note() const;
+
+  // The value of the curve at any x, for drawing between the points: empty
+  // where the function has no value there. The series stays as it is.
+  using Sampler = std::function<std::optional<double>(double)>;
+  // Sets the sampler (an empty one: the curve is drawn from the points).
+  void SetSampler(Sampler sampler) { sampler_ = std::move(sampler); }
+  const Sampler& CurveSampler() const { return sampler_; }
 
   // "Y eksenini sığdır": sets the left axis to the lowest .. highest y of the
   // points within the bottom axis range, with a margin of 5% of the span on
@@ -136,6 +146,7 @@ class ChartModel {
   std::vector<double> undefined_;
   size_t undefinedCount_ = 0;
   bool gapPending_ = false;  // the next point added follows an undefined x
+  Sampler sampler_;
 };
 
 }  // namespace velsira

@@ -8,7 +8,10 @@
 
 #include <cfloat>
 #include <cmath>
+#include <chrono>
 #include <cstdint>
+#include <memory>
+#include <optional>
 
 #include "engine/Cp1254.h"
 #include "engine/Errors.h"
@@ -37,6 +40,22 @@ bool undefinedPoint(const EngineError& e) {
 }
 
 }  // namespace
+
+void Plotting::setSampler(ChartModel& chart, std::shared_ptr<PointScan> scan, std::chrono::nanoseconds perPoint) {
+  // Every repaint samples about one value a pixel column: a plan slower than
+  // this would make each repaint take longer than a frame, and such a curve
+  // is drawn from its integer points alone.
+  if (!scan->Planned() || perPoint > std::chrono::microseconds(20)) return;
+  const AngleUnit unit = w_.Unit();
+  const WorkArea& w = w_;
+  chart.SetSampler([scan = std::move(scan), unit, &w](double x) -> std::optional<double> {
+    long double y = 0;
+    // A curve plotted in one angle unit is never drawn in another.
+    if (w.Unit() != unit || !scan->Sample(x, y) || !(std::fabs(y) <= static_cast<long double>(DBL_MAX)))
+      return std::nullopt;
+    return static_cast<double>(y);
+  });
+}
 
 void Plotting::Button14Click() {
   ProgressWindow& progress = w_.ui.progress;
@@ -72,11 +91,12 @@ void Plotting::plot() {
   // earlier plot.
   chart.Clear();
 
-  PointScan scan(calc_);
+  auto scan = std::make_shared<PointScan>(calc_);
   progress.BeginScan();
+  const auto start = std::chrono::steady_clock::now();
   for (long long x = xmin; x <= xmax; ++x) {
     try {
-      chart.AddXY(static_cast<double>(x), PointAt(scan, x, x == xmax), {}, 0);
+      chart.AddXY(static_cast<double>(x), PointAt(*scan, x, x == xmax), {}, 0);
     } catch (const EngineError& e) {
       if (!undefinedPoint(e)) throw;
       chart.AddUndefined(static_cast<double>(x));
@@ -87,6 +107,7 @@ void Plotting::plot() {
     const bool stopped = x < xmax && progress.StopRequested();
     if (x == xmax || stopped) {
       chart.Compact();
+      setSampler(chart, std::move(scan), (std::chrono::steady_clock::now() - start) / (x - xmin + 1));
       w_.Memo2.Clear();
       if (stopped) w_.Memo2.AddLine(StoppedLine(x));
       progress.Hide();

@@ -3,6 +3,8 @@
 // points in the plot window.
 #pragma once
 
+#include <chrono>
+#include <memory>
 #include <string>
 
 #include "engine/Calculation.h"
@@ -29,6 +31,9 @@ class Plotting {
  private:
   // The dialogs, the scan and the showing of the plot window.
   void plot();
+  // Gives the chart the scan's plan to draw the curve between the integers,
+  // when the plan holds the input and a point cost at most 20 µs.
+  void setSampler(ChartModel& chart, std::shared_ptr<PointScan> scan, std::chrono::nanoseconds perPoint);
 
   WorkArea& w_;
   Calculation& calc_;

@@ -338,5 +338,35 @@ TEST(ChartModel, FittingTheYAxisHoldsEveryPointWithALittleMargin) {
   EXPECT_EQ(empty.LeftAxis().min, -500);
 }
 
+TEST(Button14Click, TheChartSamplesTheCurveBetweenTheIntegersWhereItIsDefined) {
+  const struct {
+    const char* input;
+    double x;
+    std::optional<double> y;
+  } cases[] = {
+      {"[(x\xB2)]", 0.5, 0.25},
+      {"[(x\xB2)]", -2.25, 5.0625},
+      {"[(1)/(x)]", 0.5, 2},
+      {"[(1)/(x)]", 0, std::nullopt},
+      {"[ln(x)]", -0.5, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    Program p;
+    plot(p, c.input, {"-3", "3"});
+    const ChartModel& chart = p.recording.plot.Chart1();
+    ASSERT_TRUE(chart.CurveSampler()) << c.input;
+    const std::optional<double> y = chart.CurveSampler()(c.x);
+    ASSERT_EQ(y.has_value(), c.y.has_value()) << c.input << " " << c.x;
+    if (y) EXPECT_NEAR(*y, *c.y, 1e-9) << c.input << " " << c.x;
+    // The series itself holds the integers alone.
+    for (const ChartPoint& pt : chart.Points()) EXPECT_EQ(pt.x, std::round(pt.x));
+  }
+  Program p;
+  plot(p, "[Sin(x)]", {"-3", "3"});
+  EXPECT_TRUE(p.recording.plot.Chart1().CurveSampler()(0.5));
+  p.form.RadioButton2Click();  // a curve plotted in degrees is not sampled in radians
+  EXPECT_FALSE(p.recording.plot.Chart1().CurveSampler()(0.5));
+}
+
 }  // namespace
 }  // namespace velsira
