@@ -328,6 +328,12 @@ TEST_F(PlotDesktopTest, TheCurveOfOneOverXIsBrokenAtZeroAndNamesIt) {
   // Both branches are drawn.
   EXPECT_FALSE(curveRows(image, area, static_cast<int>(area.left()) + 10).empty());
   EXPECT_FALSE(curveRows(image, area, static_cast<int>(area.right()) - 10).empty());
+  // "Y eksenini sığdır" (Ctrl+F) fits the y axis to the ten points.
+  EXPECT_EQ(chart.fitAction()->text(), QStringLiteral("Y eksenini sığdır"));
+  EXPECT_EQ(chart.fitAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F));
+  chart.fitAction()->trigger();
+  EXPECT_DOUBLE_EQ(chart.Model().LeftAxis().min, -1.1);
+  EXPECT_DOUBLE_EQ(chart.Model().LeftAxis().max, 1.1);
 }
 
 }  // namespace
