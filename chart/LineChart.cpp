@@ -120,7 +120,8 @@ void appendSampled(std::vector<QLineF>& lines, const QRectF& a, const AxisMap& x
     }
     const QPointF at(px, ym(*y));
     // A jump from beyond one edge to beyond the other is a pole: no line.
-    const bool pole = last && ((last->y() < a.top() && at.y() > a.bottom()) || (last->y() > a.bottom() && at.y() < a.top()));
+    const bool pole = last && ((last->y() < a.top() && at.y() > a.bottom()) ||
+                               (last->y() > a.bottom() && at.y() < a.top()));
     if (last && !pole) append(*last, at);
     last = at;
   }

@@ -331,7 +331,8 @@ TEST(ChartModel, FittingTheYAxisHoldsEveryPointWithALittleMargin) {
     EXPECT_DOUBLE_EQ(chart.LeftAxis().min, c.min);
     EXPECT_DOUBLE_EQ(chart.LeftAxis().max, c.max);
     for (const auto& [x, y] : c.points)
-      if (x >= -100 && x <= 100) EXPECT_TRUE((chart.LeftAxis().min < y && y < chart.LeftAxis().max) || std::fabs(y) > 1e300);
+      if (x >= -100 && x <= 100)
+        EXPECT_TRUE((chart.LeftAxis().min < y && y < chart.LeftAxis().max) || std::fabs(y) > 1e300);
   }
   ChartModel empty;
   EXPECT_FALSE(empty.FitLeftRange());
