@@ -8,7 +8,6 @@
 
 #include <cfloat>
 #include <cmath>
-#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -41,11 +40,13 @@ bool undefinedPoint(const EngineError& e) {
 
 }  // namespace
 
-void Plotting::setSampler(ChartModel& chart, std::shared_ptr<PointScan> scan, std::chrono::nanoseconds perPoint) {
-  // Every repaint samples about one value a pixel column: a plan slower than
-  // this would make each repaint take longer than a frame, and such a curve
-  // is drawn from its integer points alone.
-  if (!scan->Planned() || perPoint > std::chrono::microseconds(20)) return;
+void Plotting::setSampler(ChartModel& chart, std::shared_ptr<PointScan> scan) {
+  // Every repaint samples about one value a pixel column. A point costs
+  // about 2 ns a character of the input, so a longer input would make each
+  // repaint take longer than a frame; its curve is drawn from its integer
+  // points alone.
+  constexpr size_t kLongestSampled = 10000;
+  if (!scan->Planned() || w_.Memo1.Text().size() > kLongestSampled) return;
   const AngleUnit unit = w_.Unit();
   const WorkArea& w = w_;
   chart.SetSampler([scan = std::move(scan), unit, &w](double x) -> std::optional<double> {
@@ -93,7 +94,6 @@ void Plotting::plot() {
 
   auto scan = std::make_shared<PointScan>(calc_);
   progress.BeginScan();
-  const auto start = std::chrono::steady_clock::now();
   for (long long x = xmin; x <= xmax; ++x) {
     try {
       chart.AddXY(static_cast<double>(x), PointAt(*scan, x, x == xmax), {}, 0);
@@ -107,7 +107,7 @@ void Plotting::plot() {
     const bool stopped = x < xmax && progress.StopRequested();
     if (x == xmax || stopped) {
       chart.Compact();
-      setSampler(chart, std::move(scan), (std::chrono::steady_clock::now() - start) / (x - xmin + 1));
+      setSampler(chart, std::move(scan));
       w_.Memo2.Clear();
       if (stopped) w_.Memo2.AddLine(StoppedLine(x));
       progress.Hide();

@@ -3,7 +3,6 @@
 // points in the plot window.
 #pragma once
 
-#include <chrono>
 #include <memory>
 #include <string>
 
@@ -32,8 +31,9 @@ class Plotting {
   // The dialogs, the scan and the showing of the plot window.
   void plot();
   // Gives the chart the scan's plan to draw the curve between the integers,
-  // when the plan holds the input and a point cost at most 20 µs.
-  void setSampler(ChartModel& chart, std::shared_ptr<PointScan> scan, std::chrono::nanoseconds perPoint);
+  // when the plan holds the input and the input is at most 10,000
+  // characters long.
+  void setSampler(ChartModel& chart, std::shared_ptr<PointScan> scan);
 
   WorkArea& w_;
   Calculation& calc_;
