@@ -244,10 +244,13 @@ void writeWindows(json& response, const RecordingPlatform& recording) {
   response["progress"] = {{"min", bar.Min()}, {"max", bar.Max()}, {"position", bar.Position()}};
 }
 
-// The axis ranges of the plot window's chart.
+// The axis ranges of the plot window's chart and the x it left out as
+// undefined (the first ChartModel::kUndefinedListed of them).
 void writeAxes(json& response, const ChartModel& chart) {
   response["axes"] = json::array(
       {chart.BottomAxis().min, chart.BottomAxis().max, chart.LeftAxis().min, chart.LeftAxis().max});
+  response["undefined"] = chart.Undefined();
+  if (chart.UndefinedCount() > chart.Undefined().size()) response["undefined_count"] = chart.UndefinedCount();
 }
 
 // The fifteen work lists, each as its lines.

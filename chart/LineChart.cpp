@@ -3,7 +3,8 @@
 // the axes never become huge device coordinates; many points are reduced to
 // the first, lowest, highest and last point of each pixel column (the chart
 // model's ColumnExtremes), which draws the same picture at a cost bounded by
-// the width. The chart tells its model its pixel columns, so that a model
+// the width. The curve is broken where the model marks a gap, and the x left
+// out as undefined are named in a line under the axis title. The chart tells its model its pixel columns, so that a model
 // that keeps only column extremes keeps what this drawing shows.
 #include "chart/LineChart.h"
 
@@ -22,6 +23,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "engine/Cp1254.h"
@@ -37,6 +39,7 @@ const QColor kTitleColour(0, 0, 255);
 const QColor kGridColour(226, 226, 226);
 const QColor kAxisColour(96, 96, 96);
 const QColor kTextColour(0, 0, 0);
+const QColor kNoteColour(160, 0, 0);
 // A tooltip names a point at most this many pixels from the mouse.
 constexpr double kNear = 12;
 
@@ -98,6 +101,33 @@ bool clipSegment(const QRectF& r, QPointF& a, QPointF& b) {
   return true;
 }
 
+// Appends the curve from p to q, the device places of two neighbouring
+// points, as segments through a value sampled at every pixel column between
+// them within the area a; where the sampler has no value the curve breaks.
+void appendSampled(std::vector<QLineF>& lines, const QRectF& a, const AxisMap& xm, const AxisMap& ym,
+                   const ChartModel::Sampler& sample, QPointF p, QPointF q) {
+  auto append = [&](QPointF from, QPointF to) {
+    if (clipSegment(a, from, to)) lines.emplace_back(from, to);
+  };
+  std::optional<QPointF> last = p;
+  const double first = std::max(std::floor(p.x()) + 1, std::floor(a.left()) - 1);
+  const double end = std::min(q.x(), a.right() + 1);
+  for (double px = first; px < end; ++px) {
+    const std::optional<double> y = sample(xm.inverse(px));
+    if (!y) {
+      last.reset();
+      continue;
+    }
+    const QPointF at(px, ym(*y));
+    // A jump from beyond one edge to beyond the other is a pole: no line.
+    const bool pole = last && ((last->y() < a.top() && at.y() > a.bottom()) ||
+                               (last->y() > a.bottom() && at.y() < a.top()));
+    if (last && !pole) append(*last, at);
+    last = at;
+  }
+  if (last) append(*last, q);
+}
+
 QColor colourOf(uint32_t rgb) { return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
 
 }  // namespace
@@ -105,6 +135,7 @@ QColor colourOf(uint32_t rgb) { return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0
 struct LineChart::Layout {
   QFont titleFont, axisTitleFont, tickFont;
   QRectF title;
+  QRectF note;  // the line naming the undefined x, under the axis title; empty when none
   QRectF area;
   std::vector<Tick> xTicks, yTicks;
   AxisMap x, y;
@@ -122,7 +153,10 @@ LineChart::Layout LineChart::layoutFor(QSize size) const {
 
   l.title = QRectF(0, 6, w, titleMetrics.height());
   const double top = std::ceil(l.title.bottom() + 10);
-  const double bottomEdge = std::floor(h - (6 + axisMetrics.height() + 4 + tickMetrics.height() + 6));
+  const double noteHeight = model_.Note().empty() ? 0 : tickMetrics.height() + 2;
+  if (noteHeight > 0) l.note = QRectF(6, h - 4 - tickMetrics.height(), w - 12, tickMetrics.height());
+  const double bottomEdge =
+      std::floor(h - (6 + axisMetrics.height() + 4 + tickMetrics.height() + 6 + noteHeight));
   l.yTicks = ticksFor(left.min, left.max, bottomEdge - top, 40);
   double labelWidth = 0;
   for (const Tick& t : l.yTicks) labelWidth = std::max(labelWidth, tickMetrics.horizontalAdvance(t.text));
@@ -143,7 +177,8 @@ LineChart::LineChart(ChartModel& model, QWidget* parent)
     : QWidget(parent),
       model_(model),
       save_(new QAction(QStringLiteral("Resmi Kaydet..."), this)),
-      copy_(new QAction(QStringLiteral("Panoya Kopyala"), this)) {
+      copy_(new QAction(QStringLiteral("Panoya Kopyala"), this)),
+      fit_(new QAction(QStringLiteral("Y eksenini sığdır"), this)) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
   save_->setObjectName(QStringLiteral("SaveImage"));
@@ -152,8 +187,13 @@ LineChart::LineChart(ChartModel& model, QWidget* parent)
   copy_->setObjectName(QStringLiteral("CopyImage"));
   copy_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
   copy_->setShortcutContext(Qt::WindowShortcut);
+  fit_->setObjectName(QStringLiteral("FitYAxis"));
+  fit_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+  fit_->setShortcutContext(Qt::WindowShortcut);
   addAction(save_);
   addAction(copy_);
+  addAction(fit_);
+  connect(fit_, &QAction::triggered, this, [this] { model_.FitLeftRange(); });
   connect(save_, &QAction::triggered, this, &LineChart::saveImage);
   connect(copy_, &QAction::triggered, this, &LineChart::copyToClipboard);
   model_.onChanged = [this] {
@@ -166,8 +206,9 @@ LineChart::LineChart(ChartModel& model, QWidget* parent)
 void LineChart::syncColumns(bool always) {
   const ChartAxis& bottom = model_.BottomAxis();
   const ChartAxis& left = model_.LeftAxis();
-  const std::array<double, 6> key = {bottom.min, bottom.max, left.min, left.max,
-                                    static_cast<double>(width()), static_cast<double>(height())};
+  const std::array<double, 7> key = {bottom.min, bottom.max, left.min, left.max,
+                                    static_cast<double>(width()), static_cast<double>(height()),
+                                    model_.Note().empty() ? 0.0 : 1.0};
   if (!always && key == columnsFor_) return;
   columnsFor_ = key;
   const QRectF area = plotArea(size());
@@ -235,8 +276,15 @@ void LineChart::drawAxisTitles(QPainter& painter, const Layout& l, QSize size) c
   painter.setFont(l.axisTitleFont);
   painter.setPen(kTextColour);
   const QFontMetricsF axisMetrics(l.axisTitleFont);
-  painter.drawText(QRectF(a.left(), size.height() - 6 - axisMetrics.height(), a.width(), axisMetrics.height()),
-                   Qt::AlignCenter, fromEngine(model_.BottomAxis().title));
+  const double below = l.note.isEmpty() ? 0 : l.note.height() + 2;
+  painter.drawText(
+      QRectF(a.left(), size.height() - 6 - below - axisMetrics.height(), a.width(), axisMetrics.height()),
+      Qt::AlignCenter, fromEngine(model_.BottomAxis().title));
+  if (!l.note.isEmpty()) {
+    painter.setFont(l.tickFont);
+    painter.setPen(kNoteColour);
+    painter.drawText(l.note, Qt::AlignLeft | Qt::AlignVCenter, fromEngine(model_.Note()));
+  }
   painter.save();
   painter.translate(6, a.center().y());
   painter.rotate(-90);
@@ -265,15 +313,20 @@ void LineChart::drawCurve(QPainter& painter, const Layout& l) const {
     pen.setCapStyle(Qt::RoundCap);
     return pen;
   };
-  if (shown.size() == 1) {
-    const QPointF p(l.x(points[shown[0]].x), l.y(points[shown[0]].y));
-    if (a.contains(p)) {
-      QPen pen = penOf(points[shown[0]].color);
-      pen.setWidthF(3);
-      painter.setPen(pen);
-      painter.drawPoint(p);
-    }
+  // A piece of one point, alone or between two breaks, is drawn as a dot.
+  auto brokenBefore = [&](size_t k) {
+    return k == 0 || k == shown.size() || GapBetween(points, shown[k - 1], shown[k]);
+  };
+  for (size_t k = 0; k < shown.size(); ++k) {
+    if (!brokenBefore(k) || !brokenBefore(k + 1)) continue;
+    const QPointF p(l.x(points[shown[k]].x), l.y(points[shown[k]].y));
+    if (!a.contains(p)) continue;
+    QPen pen = penOf(points[shown[k]].color);
+    pen.setWidthF(3);
+    painter.setPen(pen);
+    painter.drawPoint(p);
   }
+  const ChartModel::Sampler& sample = model_.CurveSampler();
   // Segments of one colour are drawn together.
   std::vector<QLineF> lines;
   uint32_t colour = 0;
@@ -286,12 +339,19 @@ void LineChart::drawCurve(QPainter& painter, const Layout& l) const {
   for (size_t k = 1; k < shown.size(); ++k) {
     const ChartPoint& from = points[shown[k - 1]];
     const ChartPoint& to = points[shown[k]];
+    if (brokenBefore(k)) continue;
     QPointF p(l.x(from.x), l.y(from.y)), q(l.x(to.x), l.y(to.y));
-    if (!clipSegment(a, p, q)) continue;
     if (to.color != colour) {
       flush();
       colour = to.color;
     }
+    // Points more than a pixel column apart: the curve between them is
+    // sampled, so that it is drawn smooth.
+    if (sample && q.x() - p.x() > 1.5 && q.x() >= a.left() && p.x() <= a.right()) {
+      appendSampled(lines, a, l.x, l.y, sample, p, q);
+      continue;
+    }
+    if (!clipSegment(a, p, q)) continue;
     lines.emplace_back(p, q);
   }
   flush();
@@ -372,6 +432,8 @@ void LineChart::contextMenuEvent(QContextMenuEvent* event) {
   QMenu menu(this);
   menu.addAction(save_);
   menu.addAction(copy_);
+  menu.addSeparator();
+  menu.addAction(fit_);
   menu.exec(event->globalPos());
 }
 

@@ -1,7 +1,9 @@
 // Chart1: the view of a ChartModel. Draws the title, the two titled axes with
 // their fixed ranges, a light grid and the series as segments joined in x
 // order, each in its point's colour, cut off at the border of the plotting
-// area. Right-click menu and shortcuts save the picture or copy it; a tooltip
+// area, broken where the model marks a gap, with the model's note under it.
+// Right-click menu and shortcuts save the picture, copy it or fit the y axis
+// to the curve ("Y eksenini sığdır", Ctrl+F); a tooltip
 // names the point nearest to the mouse.
 #pragma once
 
@@ -65,6 +67,7 @@ class LineChart : public QWidget {
   void setFileDialog(ImageFileDialog* dialog) { fileDialog_ = dialog; }
   QAction* saveAction() const { return save_; }
   QAction* copyAction() const { return copy_; }
+  QAction* fitAction() const { return fit_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -92,7 +95,8 @@ class LineChart : public QWidget {
   ImageFileDialog* fileDialog_ = &qtDialog_;
   QAction* save_;
   QAction* copy_;
-  std::array<double, 6> columnsFor_{};  // the axis ranges and size the model's columns were set for
+  QAction* fit_;
+  std::array<double, 7> columnsFor_{};  // the axis ranges, size and note the model's columns were set for
 };
 
 }  // namespace velsira

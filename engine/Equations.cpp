@@ -152,6 +152,16 @@ void Equations::Button2Click() {
 }
 
 void Equations::Button39Click() {
+  try {
+    scanRoots();
+  } catch (...) {
+    // No failure leaves the progress window over the boxes.
+    w_.ui.progress.Hide();
+    throw;
+  }
+}
+
+void Equations::scanRoots() {
   w_.ClearResults();
   ProgressWindow& window = w_.ui.progress;
   window.Show();

@@ -25,7 +25,8 @@ class Equations {
   // every integer between them with the progress window shown, and writes
   // the integers whose value is exactly "0", joined by " ; " («-1 ; 2»), or
   // "Bu aralıkta tam sayı kök bulunamadı." when there is none. A root list
-  // longer than the text limit raises the length error.
+  // longer than the text limit raises the length error. Any failure hides
+  // the progress window.
   void Button39Click();
 
   // The three-decimal format of the worked solution: fixed point with a ".",
@@ -36,6 +37,9 @@ class Equations {
   static std::string ComplexRootsLine(long long minusB, long double d, long long twoA);
 
  private:
+  // The dialogs and the scan of Button39Click.
+  void scanRoots();
+
   WorkArea& w_;
   Preparation& prep_;
   Splitting& split_;

@@ -285,12 +285,21 @@ long double PointScan::Value() {
   return value_;
 }
 
-bool PointScan::evaluatePlanned(long long x, long double& value) {
+bool PointScan::Sample(long double x, long double& value) {
+  if (!planned_ || !checked_) return false;
+  try {
+    return evaluatePlanned(x, value) && std::isfinite(value);
+  } catch (const EngineError&) {
+    return false;
+  }
+}
+
+bool PointScan::evaluatePlanned(long double x, long double& value) {
   // The value's text, and the powers the preparation writes in place of
   // x² and x³: the value with its sign raised to the power, written in
   // plain notation.
   long double slots[3];
-  slots[0] = static_cast<long double>(x);
+  slots[0] = x;
   if (usesSquare_) slots[1] = ReadBackNumberText(IntegerPower(slots[0], 2));
   if (usesCube_) slots[2] = ReadBackNumberText(IntegerPower(slots[0], 3));
 

@@ -51,6 +51,12 @@ class PointScan {
   // The number the last result text reads as (TextToFloat of it).
   long double Value();
 
+  // The value of the input at any x, also between integers, from the plan
+  // alone: the boxes and work lists stay as they are. False where there is
+  // no plan (or the first point has not checked it yet), where the plan
+  // cannot answer, and where the function has no finite value at x.
+  bool Sample(long double x, long double& value);
+
   // Whether the plan holds the input; when false every point goes through
   // EvaluateAt. For tests and benchmarks.
   bool Planned() const { return planned_; }
@@ -117,7 +123,7 @@ class PointScan {
 
   // The value of the input at x from the plan; false where the plan cannot
   // promise the text path's answer.
-  bool evaluatePlanned(long long x, long double& value);
+  bool evaluatePlanned(long double x, long double& value);
   bool evaluateFactor(const Factor& factor, const long double* slots, long double& value);
   bool evaluateTerm(const Term& term, const long double* slots, long double& value);
 

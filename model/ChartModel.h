@@ -6,18 +6,22 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace velsira {
 
-// One point of the series: its place, label and colour (0xRRGGBB).
+// One point of the series: its place, label and colour (0xRRGGBB); with
+// gapBefore the curve is broken between the point before it and this one.
 struct ChartPoint {
   double x;
   double y;
   std::string label;
   uint32_t color;
+  bool gapBefore = false;
 };
 
 // The pixel columns of a drawing of the chart: the bottom axis min .. max
@@ -36,6 +40,10 @@ struct ColumnMap {
 // highest and the last, in series order. The segments joining them draw
 // the same picture as the whole series. Returns their indices.
 std::vector<size_t> ColumnExtremes(const std::vector<struct ChartPoint>& points, const ColumnMap& map);
+
+// Whether the curve is broken anywhere between points[from] and points[to]
+// (from < to): a gap before any point after from, up to to.
+bool GapBetween(const std::vector<struct ChartPoint>& points, size_t from, size_t to);
 
 // One axis: its title and its fixed range, never computed from the data.
 struct ChartAxis {
@@ -69,8 +77,33 @@ class ChartModel {
   // per pixel column, it keeps only the ColumnExtremes of its points, so
   // that it never holds much more than that whatever the range.
   void AddXY(double x, double y, std::string_view label = {}, uint32_t color = 0);
-  // Removes every point; the series is exact again.
+  // Removes every point, every undefined x and the sampler; the series is
+  // exact again.
   void Clear();
+
+  // Records an x where the curve is undefined: the next point added is
+  // drawn after a break. The first kUndefinedListed of them are kept.
+  void AddUndefined(double x);
+  static constexpr size_t kUndefinedListed = 1000;
+  const std::vector<double>& Undefined() const { return undefined_; }
+  // How many x were recorded as undefined, listed or not.
+  size_t UndefinedCount() const { return undefinedCount_; }
+  // The line under the chart naming the undefined x («x = 0 noktasında
+  // tanımsız», a few and "…" for more); empty when there are none.
+  std::string Note() const;
+
+  // The value of the curve at any x, for drawing between the points: empty
+  // where the function has no value there. The series stays as it is.
+  using Sampler = std::function<std::optional<double>(double)>;
+  // Sets the sampler (an empty one: the curve is drawn from the points).
+  void SetSampler(Sampler sampler) { sampler_ = std::move(sampler); }
+  const Sampler& CurveSampler() const { return sampler_; }
+
+  // "Y eksenini sığdır": sets the left axis to the lowest .. highest y of the
+  // points within the bottom axis range, with a margin of 5% of the span on
+  // each side (a flat curve gets ±1, or ±10% of its value). False, and the
+  // range stays, when no point lies within the bottom range.
+  bool FitLeftRange();
 
   const std::vector<ChartPoint>& Points() const { return points_; }
   size_t Count() const { return points_.size(); }
@@ -110,6 +143,10 @@ class ChartModel {
   size_t exactLimit_ = 0;
   size_t nextBound_ = 0;  // no reduction before the series passes this
   bool reduced_ = false;
+  std::vector<double> undefined_;
+  size_t undefinedCount_ = 0;
+  bool gapPending_ = false;  // the next point added follows an undefined x
+  Sampler sampler_;
 };
 
 }  // namespace velsira

@@ -128,7 +128,7 @@ TEST(Button39Click, AsksForBothBoundsWithTheProgressWindowShown) {
   EXPECT_EQ(p.recording.dialogs.asked[1].prompt, std::string("Lütfen x'in tahmini maksimum değerini giriniz."_cp));
   EXPECT_EQ(p.recording.dialogs.asked[1].defaultText, "100");
   EXPECT_EQ(p.recording.messages.error.value_or(""), "'x' is not a valid integer value.");
-  EXPECT_TRUE(p.recording.progress.Visible());  // stays for the user to close
+  EXPECT_FALSE(p.recording.progress.Visible());  // hidden after the failure
 }
 
 struct ScanCase {

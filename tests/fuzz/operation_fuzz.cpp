@@ -81,8 +81,8 @@ void run(const Operation& op, const FuzzCase& c) {
       if (lines != 0) fail("an operation without a result wrote one", *error);
       break;
   }
-  // A scan that fails leaves its progress window for the user to close.
-  if (op.dialogs > 0 && !p.recording.progress.Visible()) fail("a failed scan hid its progress window", *error);
+  // No failure leaves the progress window over the boxes.
+  if (p.recording.progress.Visible()) fail("a failure left the progress window shown", *error);
 }
 
 }  // namespace

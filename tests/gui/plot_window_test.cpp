@@ -11,9 +11,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "app/Desktop.h"
+#include "engine/Cp1254.h"
 #include "engine/Errors.h"
 #include "tests/gui/ModalHandler.h"
 
@@ -278,8 +281,70 @@ TEST_F(PlotDesktopTest, ABadAnswerStopsWithTheErrorBoxAndNoWindow) {
   desktop.Form1().button("Button14")->click();
   EXPECT_TRUE(modals.allAnswered());
   EXPECT_FALSE(desktop.Form3().isVisible());
-  EXPECT_TRUE(desktop.Form4().isVisible());
-  desktop.platform().progress.Hide();
+  // No failure leaves the progress window over the boxes.
+  EXPECT_FALSE(desktop.Form4().isVisible());
+}
+
+// The rows of the drawn curve (dark pixels) in pixel column x of the plot
+// area, which the curve alone draws in black.
+std::vector<int> curveRows(const QImage& image, const QRectF& area, int x) {
+  std::vector<int> rows;
+  for (int y = static_cast<int>(area.top()) + 1; y < area.bottom() - 1; ++y)
+    if (qGray(image.pixel(x, y)) < 60) rows.push_back(y);
+  return rows;
+}
+
+TEST_F(PlotDesktopTest, TheCurveBetweenTheIntegersIsDrawnSmooth) {
+  desktop.Form1().Memo1()->setPlainText(QStringLiteral("[(x²)]"));
+  answerPlotDialogs({QStringLiteral("-3"), QStringLiteral("3"), QStringLiteral("0"), QStringLiteral("9")});
+  desktop.Form1().button("Button14")->click();
+  ASSERT_TRUE(modals.allAnswered());
+  LineChart& chart = *desktop.Form3().Chart1();
+  ASSERT_EQ(chart.Model().Count(), 7u);  // the series holds the integers alone
+  const QImage image = chart.grab().toImage();
+  const QRectF area = chart.plotArea(chart.size());
+  // Every column follows y = x² within two pixels: no straight chord
+  // between the integers, whose middle lies up to 12 pixels off.
+  int checked = 0;
+  for (int px = static_cast<int>(area.left()) + 3; px < area.right() - 3; ++px) {
+    const double x = -3 + (px + 0.5 - area.left()) / area.width() * 6;
+    const double py = area.bottom() - x * x / 9 * area.height();
+    if (py < area.top() + 3 || py > area.bottom() - 3) continue;
+    const std::vector<int> rows = curveRows(image, area, px);
+    const bool near = std::any_of(rows.begin(), rows.end(), [&](int y) { return std::fabs(y + 0.5 - py) <= 2.5; });
+    EXPECT_TRUE(near) << "column " << px << " x = " << x;
+    ++checked;
+  }
+  EXPECT_GT(checked, 400);
+}
+
+TEST_F(PlotDesktopTest, TheCurveOfOneOverXIsBrokenAtZeroAndNamesIt) {
+  desktop.Form1().Memo1()->setPlainText(QStringLiteral("[(1)/(x)]"));
+  answerPlotDialogs({QStringLiteral("-5"), QStringLiteral("5"), QStringLiteral("-2"), QStringLiteral("2")});
+  desktop.Form1().button("Button14")->click();
+  ASSERT_TRUE(modals.allAnswered());
+  EXPECT_FALSE(QApplication::activeModalWidget());  // no error box
+  LineChart& chart = *desktop.Form3().Chart1();
+  EXPECT_EQ(chart.Model().Count(), 10u);
+  EXPECT_EQ(QString::fromStdString(cp1254ToUtf8(chart.Model().Note())), QStringLiteral("x = 0 noktasında tanımsız"));
+  const QImage image = chart.grab().toImage();
+  const QRectF area = chart.plotArea(chart.size());
+  // Nothing is drawn across x = 0: the columns near it hold no curve
+  // between y = -1 and 1 (beyond them the branches leave the axes).
+  const int zero = static_cast<int>(area.left() + area.width() / 2);
+  for (int px = zero - 2; px <= zero + 2; ++px) {
+    for (const int y : curveRows(image, area, px))
+      EXPECT_TRUE(std::fabs(y - area.center().y()) > area.height() / 4) << px << " " << y;
+  }
+  // Both branches are drawn.
+  EXPECT_FALSE(curveRows(image, area, static_cast<int>(area.left()) + 10).empty());
+  EXPECT_FALSE(curveRows(image, area, static_cast<int>(area.right()) - 10).empty());
+  // "Y eksenini sığdır" (Ctrl+F) fits the y axis to the ten points.
+  EXPECT_EQ(chart.fitAction()->text(), QStringLiteral("Y eksenini sığdır"));
+  EXPECT_EQ(chart.fitAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F));
+  chart.fitAction()->trigger();
+  EXPECT_DOUBLE_EQ(chart.Model().LeftAxis().min, -1.1);
+  EXPECT_DOUBLE_EQ(chart.Model().LeftAxis().max, 1.1);
 }
 
 }  // namespace
